@@ -1,0 +1,82 @@
+// The Win32 subset the module calls. On Windows this is <windows.h>; elsewhere the same
+// functions are declared here and provided by the bench's stand-in library, with the
+// same calling conventions (stdcall on 32-bit x86).
+#pragma once
+
+#include "platform.h"
+
+#if defined(_WIN32)
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+// The loader calls DllMain on Windows: nothing to stand in for.
+#define TM_PROCESS_ATTACH_SHIM(entry)
+
+#else
+
+#include <cstdint>
+
+#define WINAPI TM_STDCALL
+#define CALLBACK TM_STDCALL
+
+using BOOL = std::int32_t;
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
+using UINT_PTR = std::uintptr_t;
+using HANDLE = void*;
+using HINSTANCE = void*;
+using HMODULE = void*;
+using HWND = void*;
+using LPCSTR = const char*;
+using LPSTR = char*;
+using LPVOID = void*;
+using FARPROC = void (*)();
+using TIMERPROC = void(CALLBACK*)(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+
+struct SECURITY_ATTRIBUTES;
+
+constexpr DWORD DLL_PROCESS_DETACH = 0;
+constexpr DWORD DLL_PROCESS_ATTACH = 1;
+constexpr DWORD DLL_THREAD_ATTACH = 2;
+constexpr DWORD DLL_THREAD_DETACH = 3;
+constexpr DWORD MAX_PATH = 260;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+extern "C" {
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size);
+DWORD WINAPI GetCurrentDirectoryA(DWORD size, LPSTR buffer);
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallback,
+                                      LPSTR returned, DWORD size, LPCSTR file);
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
+BOOL WINAPI CreateDirectoryA(LPCSTR path, SECURITY_ATTRIBUTES* security);
+DWORD WINAPI GetFileAttributesA(LPCSTR path);
+HWND WINAPI FindWindowA(LPCSTR class_name, LPCSTR window_name);
+UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc);
+BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
+HMODULE WINAPI LoadLibraryA(LPCSTR name);
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name);
+BOOL WINAPI FreeLibrary(HMODULE module);
+}
+
+// No loader calls DllMain outside Windows: a static constructor stands in for process
+// attach and passes an address inside the library as the instance handle (the stand-in
+// GetModuleFileNameA resolves any address inside a loaded library to its file).
+#define TM_PROCESS_ATTACH_SHIM(entry)                                                  \
+    __attribute__((constructor)) static void tm_process_attach() {                     \
+        entry(reinterpret_cast<HINSTANCE>(reinterpret_cast<std::uintptr_t>(            \
+                  &tm_process_attach)),                                                \
+              DLL_PROCESS_ATTACH, nullptr);                                            \
+    }
+
+#endif
