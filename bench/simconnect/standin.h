@@ -1,0 +1,54 @@
+// Control side of the bench's stand-in SimConnect library. The module sees only the
+// SimConnect_* functions; the bench drives the stand-in through this API.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sdk/platform.h"
+
+namespace scstandin {
+
+// Callbacks into the bench's simulated aircraft.
+struct Host {
+    std::function<double(const std::string& datum, const std::string& units)> read_var;
+    std::function<void(const std::string& datum, const std::string& units, double value)> write_var;
+    // An event that reaches the simulator (not masked by a client).
+    std::function<void(const std::string& sim_event, std::uint32_t data)> sim_event;
+};
+
+// Fresh state. accept_open = false: SimConnect_Open fails and leaves the handle null.
+TM_EXPORT void reset(const Host& host, bool accept_open);
+
+// The flight reported to RequestSystemState("FlightLoaded").
+TM_EXPORT void set_loaded_flight(const std::string& path);
+
+// Once per bench frame: OPEN, system-state replies, due system events, due data requests,
+// client data, then queued messages, all through the stored dispatch procedure.
+TM_EXPORT void frame(double sim_seconds);
+
+// Queues a system event ("FlightSaved" with a file name, "6Hz", ...) for its subscribers.
+TM_EXPORT void system_event(const std::string& name, std::uint32_t data,
+                            const std::string& filename = "");
+
+// The pilot's input of a simulator event. Returns true when a client masked it; otherwise
+// the event reaches the simulator through Host.sim_event.
+TM_EXPORT bool pilot_event(const std::string& sim_event_name, std::uint32_t value);
+
+// The pilot's input of an input definition mapped with MapInputEventToClientEvent.
+TM_EXPORT bool pilot_input(const std::string& input_definition);
+
+// The pilot chooses an add-on menu item or sub-item.
+TM_EXPORT void menu_select(std::uint32_t menu_event_id);
+
+// Hands exactly these bytes to the dispatch procedure (truncated or oversize messages).
+TM_EXPORT void deliver_raw(const void* bytes, std::uint32_t size);
+
+TM_EXPORT std::vector<std::string> call_log();
+TM_EXPORT std::vector<std::string> texts();
+TM_EXPORT void clear_logs();
+TM_EXPORT bool is_open();
+
+}  // namespace scstandin
