@@ -23,19 +23,28 @@ constexpr HRESULT_T SC_E_FAIL = static_cast<HRESULT_T>(0x80004005u);
 
 #pragma pack(push, 1)
 
+// Every message starts with these three words; each record repeats them so that it stays a
+// plain standard-layout record (a message is read through a cast of the received pointer).
+
 struct SIMCONNECT_RECV {
     DWORD_T dwSize;
     DWORD_T dwVersion;
     DWORD_T dwID;
 };
 
-struct SIMCONNECT_RECV_EXCEPTION : SIMCONNECT_RECV {
+struct SIMCONNECT_RECV_EXCEPTION {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
     DWORD_T dwException;
     DWORD_T dwSendID;
     DWORD_T dwIndex;
 };
 
-struct SIMCONNECT_RECV_OPEN : SIMCONNECT_RECV {
+struct SIMCONNECT_RECV_OPEN {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
     char szApplicationName[256];
     DWORD_T dwApplicationVersionMajor;
     DWORD_T dwApplicationVersionMinor;
@@ -49,23 +58,41 @@ struct SIMCONNECT_RECV_OPEN : SIMCONNECT_RECV {
     DWORD_T dwReserved2;
 };
 
-struct SIMCONNECT_RECV_EVENT : SIMCONNECT_RECV {
+struct SIMCONNECT_RECV_EVENT {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
     DWORD_T uGroupID;
     DWORD_T uEventID;
     DWORD_T dwData;
 };
 
-struct SIMCONNECT_RECV_EVENT_FILENAME : SIMCONNECT_RECV_EVENT {
+struct SIMCONNECT_RECV_EVENT_FILENAME {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
+    DWORD_T uGroupID;
+    DWORD_T uEventID;
+    DWORD_T dwData;
     char szFileName[260];
     DWORD_T dwFlags;
 };
 
-struct SIMCONNECT_RECV_EVENT_FRAME : SIMCONNECT_RECV_EVENT {
+struct SIMCONNECT_RECV_EVENT_FRAME {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
+    DWORD_T uGroupID;
+    DWORD_T uEventID;
+    DWORD_T dwData;
     float fFrameRate;
     float fSimSpeed;
 };
 
-struct SIMCONNECT_RECV_SIMOBJECT_DATA : SIMCONNECT_RECV {
+struct SIMCONNECT_RECV_SIMOBJECT_DATA {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
     DWORD_T dwRequestID;
     DWORD_T dwObjectID;
     DWORD_T dwDefineID;
@@ -76,9 +103,25 @@ struct SIMCONNECT_RECV_SIMOBJECT_DATA : SIMCONNECT_RECV {
     DWORD_T dwData;  // first word of the data
 };
 
-struct SIMCONNECT_RECV_CLIENT_DATA : SIMCONNECT_RECV_SIMOBJECT_DATA {};
+// Client data arrive in the same layout as object data.
+struct SIMCONNECT_RECV_CLIENT_DATA {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
+    DWORD_T dwRequestID;
+    DWORD_T dwObjectID;
+    DWORD_T dwDefineID;
+    DWORD_T dwFlags;
+    DWORD_T dwentrynumber;
+    DWORD_T dwoutof;
+    DWORD_T dwDefineCount;
+    DWORD_T dwData;  // first word of the data
+};
 
-struct SIMCONNECT_RECV_SYSTEM_STATE : SIMCONNECT_RECV {
+struct SIMCONNECT_RECV_SYSTEM_STATE {
+    DWORD_T dwSize;
+    DWORD_T dwVersion;
+    DWORD_T dwID;
     DWORD_T dwRequestID;
     DWORD_T dwInteger;
     float fFloat;

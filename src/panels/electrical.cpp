@@ -1,0 +1,25 @@
+// Electrical: the electrical model (gauge callback only).
+#include "panels/catalogue.h"
+#include "panels/elements.h"
+#include "panels/mouse.h"
+
+namespace tarmelon {
+
+namespace {
+struct Elements {
+    sdk::ELEMENT_STATIC_IMAGE background = static_image(16784, 0, 0);
+} elements;
+const ElementChain<1> links(&electrical_gauge, {el(elements.background)});
+}  // namespace
+
+sdk::ELEMENT_HEADER* electrical_root = el(elements.background);
+
+sdk::MOUSERECT electrical_mouse[] = {
+    mouse_begin(),
+    mouse_end(),
+    mouse_eol(),
+};
+
+void TM_STDCALL electrical_callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+
+}  // namespace tarmelon

@@ -1,0 +1,26 @@
+#include "panels/mouse.h"
+
+#include "core/vars.h"
+
+namespace tarmelon {
+
+namespace {
+struct ClickSound {
+    const char* pan;
+    const char* trigger;
+};
+constexpr ClickSound CLICK_SOUNDS[] = {
+    {"L:Tarmelon_Click1Pan, number", "L:Tarmelon_Click1, number"},
+    {"L:Tarmelon_Click2Pan, number", "L:Tarmelon_Click2, number"},
+    {"L:Tarmelon_Click3Pan, number", "L:Tarmelon_Click3, number"},
+};
+}  // namespace
+
+void click_sound(int click, int pan) {
+    if (click < 1 || click > 3) return;
+    const ClickSound& sound = CLICK_SOUNDS[click - 1];
+    set_int(sound.pan, pan);
+    set_int(sound.trigger, 1);
+}
+
+}  // namespace tarmelon

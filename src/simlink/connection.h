@@ -1,0 +1,26 @@
+// The SimConnect connection: opening it at start, the dispatch procedure through which
+// SimConnect delivers every message, on-screen texts, and closing it at shutdown.
+#pragma once
+
+#include <cstddef>
+
+#include "sdk/simconnect.h"
+
+namespace tarmelon {
+
+// Opens the local connection under the given client name and hands SimConnect the dispatch
+// procedure. Results are not looked at: a refused connection shows itself only through the
+// missing OPEN message.
+void open_connection(const char* client_name);
+void close_connection();
+
+// Removes the add-on menu's sub-items and item.
+void delete_addon_menu();
+
+// Shows a text on screen in red for the given time (0: until replaced). size counts the
+// terminating zero.
+void show_text(const char* text, std::size_t size, float seconds);
+
+void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T size, void* context);
+
+}  // namespace tarmelon
