@@ -29,10 +29,20 @@ struct Timer {
 };
 TM_EXPORT std::vector<Timer> timers();
 
-// Moves the bench clock forward and calls every due timer procedure, as often as due.
+// Moves the bench clock forward and calls every due timer procedure, as often as due
+// (earliest due first; a procedure may set or kill timers). The clock never goes back.
 TM_EXPORT void advance_clock_to(std::uint64_t now_ms);
 
 // "SetTimer(main, 4, 3000)", "KillTimer(main, 4)", "CreateDirectoryA(\"...\")", ...
+// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, the two profile-string
+// functions, LoadLibraryA and FreeLibrary. Window handles print as main, null or ptr.
 TM_EXPORT std::vector<std::string> call_log();
+TM_EXPORT void clear_call_log();
+
+// Where a path the module passes lands on this host: backslashes become '/', a path under
+// the current directory stays there, a drive path "C:\\a" goes to "<current>/drive_c/a",
+// any other absolute path to "<current>/<path>", and ".." never climbs above the current
+// directory (or the drive folder). The bench uses it to find the module's files.
+TM_EXPORT std::string host_path(const std::string& windows_path);
 
 }  // namespace w32standin
