@@ -1,0 +1,121 @@
+// The bench: a stand-in simulator that loads the module exactly as the simulator does
+// (Linkage, ImportTable, the gauge function table, SimConnect and Win32) and runs it frame
+// by frame, headless. One Bench exists at a time in a process; each loads a fresh copy of
+// the module, so every bench starts from a module state of zero.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bench {
+
+struct Options {
+    std::string root;         // simulator folder; empty: a fresh temporary one, removed at the end
+    std::string module_path;  // empty: the module built beside the running executable
+    int fps = 18;             // frames per simulated second
+    std::string flight;       // flight reported to the module as loaded
+    bool simconnect = true;   // false: SimConnect_Open fails
+};
+
+// A bad script command or argument (exit status 2).
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failed expectation (exit status 1); what() says what was expected and what was found.
+class ExpectationFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The last update of one element of a gauge instance.
+struct ElementState {
+    int index = 0;
+    int kind = 0;             // 0 static, 1 needle, 2 string, 3 slider, 4 icon
+    bool updated = false;     // its callback ran at least once
+    double value = 0.0;       // icon: returned value; needle: value; slider: x offset
+    std::int32_t frame = 0;   // icon: truncated value (negative: hidden)
+    double y = 0.0;           // slider: y offset
+    std::string text;         // string
+    bool hidden = false;      // image flag 0x40000000 after the update
+};
+
+class Bench {
+public:
+    explicit Bench(Options options = {});
+    ~Bench();
+    Bench(const Bench&) = delete;
+    Bench& operator=(const Bench&) = delete;
+
+    // One script command; returns what it printed. Throws ScriptError or ExpectationFailed.
+    std::string exec(std::string_view line);
+    // Runs a whole script; failures are reported on err as "FILE:LINE: message".
+    // Returns 0 when every expectation held, 1 when one failed, 2 on a script error.
+    int run_script(std::istream& in, const std::string& file_name, std::ostream& out, std::ostream& err);
+
+    // ---- typed helpers --------------------------------------------------------------
+    void frames(int n);
+    void seconds(double s);
+    double get(std::string_view var) const;
+    void set(std::string_view var, double value);
+    double token(int id) const;
+    void set_token(int id, double value);
+    void key(std::uint32_t id, std::uint32_t param = 0);  // the simulator processes a key event
+    bool pilot_event(const std::string& name, std::uint32_t value);  // true when masked
+    // Mouse event at pixel x,y of the gauge; returns the index of the mouse record that
+    // received it, or -1 when none did. Throws ScriptError for an unknown gauge.
+    int click(const std::string& gauge, int x, int y, std::uint32_t flags);
+    // The tooltip shown at x,y, arguments substituted; nothing when there is none.
+    std::optional<std::string> tooltip(const std::string& gauge, int x, int y);
+    bool window_open(std::uint32_t ident) const;
+    void window(const std::string& action, std::uint32_t ident);
+    void unload();
+    void load(const std::string& flight = "");
+    bool loaded() const;
+    std::string describe_gauges() const;
+    ElementState element(const std::string& gauge, int index) const;
+    std::vector<std::string> gauge_names() const;  // Linkage order
+    struct GaugeSummary {
+        std::string name;
+        int elements = 0;
+        int mouse_records = 0;
+        bool has_callback = false;
+        std::vector<std::uint32_t> windows;  // where it is placed (0: the main view)
+    };
+    std::vector<GaugeSummary> gauges() const;  // Linkage order
+    int instance_count() const;
+
+    // ---- what the module did (since the last mark) ----------------------------------
+    void mark();
+    const std::vector<std::string>& calculator_log() const;  // every string evaluated
+    const std::vector<std::string>& calculator_failures() const;
+    struct KeyEvent {
+        std::uint32_t id, param;
+    };
+    const std::vector<KeyEvent>& key_log() const;  // every key event the simulator processed
+    std::vector<std::string> element_list_log() const;  // "element_list_update Elec_Panel"
+    std::vector<std::string> simconnect_log() const;
+    std::vector<std::string> texts() const;
+    // Faults the bench noticed in the module's behaviour (overruns, failed calculator
+    // strings, unexpected host calls, ...), each once, in order of first occurrence.
+    std::vector<std::string> faults() const;
+    // Also print each new fault there as it happens ("bench: ..."); null to stop.
+    void set_fault_stream(std::ostream* stream);
+
+    double sim_seconds() const;
+    const Options& options() const;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace bench

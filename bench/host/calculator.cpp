@@ -1,0 +1,213 @@
+#include "calculator.h"
+
+#include <cmath>
+#include <vector>
+
+#include "text.h"
+
+namespace bench {
+
+namespace {
+
+struct Value {
+    double number = 0.0;
+    std::optional<std::string> text;
+};
+
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+class Evaluator {
+public:
+    Evaluator(std::string_view code, CalculatorHost& host) : code_(code), host_(host) {}
+
+    CalculatorResult run() {
+        CalculatorResult result;
+        if (code_.size() > kMaxCalculatorCode) {
+            result.ok = false;
+            result.error = "calculator string longer than " + std::to_string(kMaxCalculatorCode) + " bytes";
+            return result;
+        }
+        while (ok_ && pos_ < code_.size()) step();
+        result.ok = ok_;
+        result.error = error_;
+        if (ok_ && !stack_.empty()) {
+            result.value = stack_.back().number;
+            result.text = stack_.back().text;
+        }
+        return result;
+    }
+
+private:
+    void fail(std::string why) {
+        if (ok_) {
+            ok_ = false;
+            error_ = std::move(why) + " at offset " + std::to_string(token_start_);
+        }
+    }
+
+    bool push(Value v) {
+        if (stack_.size() >= kMaxCalculatorStack) {
+            fail("stack overflow");
+            return false;
+        }
+        stack_.push_back(std::move(v));
+        return true;
+    }
+
+    std::optional<double> pop(std::string_view op) {
+        if (stack_.empty()) {
+            fail("stack empty for '" + std::string(op) + "'");
+            return std::nullopt;
+        }
+        double v = stack_.back().number;
+        stack_.pop_back();
+        return v;
+    }
+
+    void step() {
+        while (pos_ < code_.size() && is_space(code_[pos_])) ++pos_;
+        if (pos_ >= code_.size()) return;
+        token_start_ = pos_;
+        if (code_[pos_] == '(') {
+            auto close = code_.find(')', pos_);
+            if (close == std::string_view::npos) return fail("unclosed '('");
+            std::string_view inner = code_.substr(pos_ + 1, close - pos_ - 1);
+            pos_ = close + 1;
+            if (inner.find('(') != std::string_view::npos) return fail("'(' inside a variable reference");
+            return variable(inner);
+        }
+        std::size_t end = pos_;
+        while (end < code_.size() && !is_space(code_[end]) && code_[end] != '(') ++end;
+        std::string_view token = code_.substr(pos_, end - pos_);
+        pos_ = end;
+        word(token);
+    }
+
+    void variable(std::string_view inner) {
+        bool assign = !inner.empty() && inner.front() == '>';
+        if (assign) inner.remove_prefix(1);
+        auto name = parse_variable_name(inner);
+        if (!name) return fail("bad variable reference '(" + std::string(assign ? ">" : "") + std::string(inner) + ")'");
+        if (name->key[0] == 'K') {
+            if (!assign) return fail("key event read");
+            std::uint32_t parameter = 0;
+            if (!stack_.empty()) {
+                parameter = static_cast<std::uint32_t>(to_int32(stack_.back().number));
+                stack_.pop_back();
+            }
+            if (!host_.key_event(name->key.substr(2), parameter))
+                return fail("unknown key event '" + name->display + "'");
+            return;
+        }
+        if (assign) {
+            auto v = pop(">" + name->display);
+            if (!v) return;
+            if (!host_.write(*name, *v)) fail(name->display + " cannot be written");
+            return;
+        }
+        Value v;
+        v.number = host_.read(*name);
+        v.text = host_.read_text(*name);
+        push(std::move(v));
+    }
+
+    // Skips forward past the branch that is not taken. Stops after the matching "els{"
+    // (when stop_at_else) or the matching "}".
+    void skip_branch(bool stop_at_else) {
+        int depth = 0;
+        while (pos_ < code_.size()) {
+            while (pos_ < code_.size() && is_space(code_[pos_])) ++pos_;
+            if (pos_ >= code_.size()) break;
+            if (code_[pos_] == '(') {
+                auto close = code_.find(')', pos_);
+                if (close == std::string_view::npos) return fail("unclosed '('");
+                pos_ = close + 1;
+                continue;
+            }
+            std::size_t end = pos_;
+            while (end < code_.size() && !is_space(code_[end]) && code_[end] != '(') ++end;
+            std::string_view token = code_.substr(pos_, end - pos_);
+            pos_ = end;
+            if (token == "if{") {
+                ++depth;
+            } else if (token == "els{") {
+                if (depth == 0 && stop_at_else) return;
+            } else if (token == "}") {
+                if (depth == 0) return;
+                --depth;
+            }
+        }
+        fail("unterminated branch");
+    }
+
+    void binary(std::string_view op) {
+        auto b = pop(op);
+        if (!b) return;
+        auto a = pop(op);
+        if (!a) return;
+        double r = 0.0;
+        if (op == "+") r = *a + *b;
+        else if (op == "-") r = *a - *b;
+        else if (op == "*") r = *a * *b;
+        else if (op == "/") r = *b == 0.0 ? 0.0 : *a / *b;
+        else if (op == "%") r = *b == 0.0 ? 0.0 : std::fmod(*a, *b);
+        else if (op == "min") r = std::fmin(*a, *b);
+        else if (op == "max") r = std::fmax(*a, *b);
+        else if (op == "==") r = *a == *b;
+        else if (op == "!=") r = *a != *b;
+        else if (op == "<") r = *a < *b;
+        else if (op == ">") r = *a > *b;
+        else if (op == "<=") r = *a <= *b;
+        else if (op == ">=") r = *a >= *b;
+        else if (op == "and" || op == "&&") r = (*a != 0.0) && (*b != 0.0);
+        else if (op == "or" || op == "||") r = (*a != 0.0) || (*b != 0.0);
+        push(Value{r, std::nullopt});
+    }
+
+    void word(std::string_view token) {
+        static constexpr std::string_view kBinary[] = {"+", "-", "*", "/", "%", "min", "max", "==", "!=", "<",
+                                                       ">", "<=", ">=", "and", "or", "&&", "||"};
+        for (auto op : kBinary)
+            if (token == op) return binary(op);
+        if (token == "neg" || token == "abs" || token == "not" || token == "!") {
+            auto a = pop(token);
+            if (!a) return;
+            double r = token == "neg" ? -*a : token == "abs" ? std::fabs(*a) : (*a == 0.0 ? 1.0 : 0.0);
+            push(Value{r, std::nullopt});
+            return;
+        }
+        if (token == "if{") {
+            auto cond = pop(token);
+            if (!cond) return;
+            if (*cond == 0.0) skip_branch(true);
+            return;
+        }
+        if (token == "els{") {
+            // Reached at the end of a taken "if" branch: skip the else branch.
+            skip_branch(false);
+            return;
+        }
+        if (token == "}") return;
+        if (auto number = parse_double(token)) {
+            push(Value{*number, std::nullopt});
+            return;
+        }
+        fail("unknown word '" + std::string(token.substr(0, 64)) + "'");
+    }
+
+    std::string_view code_;
+    CalculatorHost& host_;
+    std::vector<Value> stack_;
+    std::size_t pos_ = 0;
+    std::size_t token_start_ = 0;
+    bool ok_ = true;
+    std::string error_;
+};
+
+}  // namespace
+
+CalculatorResult evaluate_calculator(std::string_view code, CalculatorHost& host) {
+    return Evaluator(code, host).run();
+}
+
+}  // namespace bench

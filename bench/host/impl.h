@@ -1,0 +1,124 @@
+// Inside the bench: the state behind Bench, shared by the host function table, the frame
+// loop and the script runner.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "aircraft.h"
+#include "bench.h"
+#include "calculator.h"
+#include "library.h"
+#include "panels.h"
+#include "sdk/gauges.h"
+#include "variables.h"
+
+namespace bench {
+
+struct ElementNode {
+    sdk::ELEMENT_HEADER* element;
+    int parent;  // index of the parent, -1 for the root
+};
+
+struct GaugeInstance {
+    sdk::GAUGEHDR* header = nullptr;
+    std::string name;
+    std::uint32_t window = 0;
+    std::vector<ElementNode> elements;
+    std::vector<ElementState> results;
+    std::vector<std::vector<char>> string_buffers;  // per element (empty unless a string)
+    std::uint64_t last_frame = 0;
+    bool ran = false;
+};
+
+constexpr std::size_t kStringGuardBytes = 16;
+constexpr unsigned char kGuardByte = 0xA5;
+constexpr std::size_t kMaxMouseRecords = 4096;
+constexpr std::size_t kMaxElements = 4096;
+constexpr std::size_t kMaxGauges = 256;
+constexpr std::size_t kKeyQueueLimit = 256;
+constexpr std::size_t kMaxLog = 200000;
+
+struct Bench::Impl : CalculatorHost {
+    Options options;
+    bool own_root = false;
+    Variables vars;
+    Aircraft aircraft{vars};
+    PanelWindows windows;
+    ModuleLibrary library;
+    bool module_loaded = false;
+    sdk::GAUGESIMPORT* import_table = nullptr;
+    sdk::GAUGESLINKAGE_VIEW* linkage = nullptr;
+    std::vector<sdk::GAUGEHDR*> headers;
+    std::vector<std::string> header_names;
+    std::vector<GaugeInstance> instances;
+    sdk::PANELS table{};
+    std::uint64_t frame_count = 0;
+
+    struct Handler {
+        sdk::GAUGE_KEY_EVENT_HANDLER fn;
+        void* user;
+    };
+    std::vector<Handler> handlers;
+    int key_depth = 0;
+    std::deque<KeyEvent> key_queue;
+
+    std::vector<std::string> calc_log;
+    std::vector<std::string> calc_failures;
+    std::vector<KeyEvent> keys;
+    std::vector<std::string> element_list_calls;
+    std::vector<std::string> fault_list;
+    std::map<std::string, int> fault_counts;
+    std::ostream* fault_stream = nullptr;
+    std::size_t mark_simconnect = 0;
+    std::size_t mark_texts = 0;
+    std::string svalue;
+    std::map<std::string, std::uint32_t> gauge_flags;
+
+    Impl();
+    ~Impl() override;
+
+    // lifecycle
+    void load_module(const std::string& flight);
+    void unload_module();
+    void create_instances();
+    void run_frame();
+    void run_instance(GaugeInstance& inst);
+    void call_gauge(GaugeInstance& inst, sdk::SINT32 service, sdk::UINT32 extra);
+
+    // the simulator's side of things
+    void fault(const std::string& message);
+    void process_key(std::uint32_t id, std::uint32_t param);
+    void apply_key(std::uint32_t id, std::uint32_t param);
+    bool execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** svalue);
+    double read_token(int id) const;
+    void log_element_list(const char* operation, sdk::ELEMENT_HEADER* element);
+
+    // gauges
+    sdk::GAUGEHDR* header_by_name(const std::string& name) const;
+    const GaugeInstance* instance_for(const std::string& spec) const;
+    std::vector<ElementNode> walk_elements(sdk::GAUGEHDR* header) const;
+    std::vector<sdk::MOUSERECT*> mouse_records(sdk::GAUGEHDR* header) const;
+    int click(sdk::GAUGEHDR* header, int x, int y, std::uint32_t flags);
+    std::optional<std::string> tooltip(sdk::GAUGEHDR* header, int x, int y);
+    std::string format_tooltip(sdk::GAUGEHDR* header, const sdk::MOUSERECT& record);
+    std::string describe() const;
+
+    // CalculatorHost
+    double read(const VariableName& name) override;
+    std::optional<std::string> read_text(const VariableName& name) override;
+    bool write(const VariableName& name, double value) override;
+    bool key_event(std::string_view event_name, std::uint32_t parameter) override;
+
+    // script
+    std::string exec(Bench& bench, std::string_view line);
+};
+
+// The bench instance whose module is running (the gauge function table has no context).
+Bench::Impl* active_bench();
+
+}  // namespace bench

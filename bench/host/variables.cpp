@@ -1,0 +1,98 @@
+#include "variables.h"
+
+#include "text.h"
+
+namespace bench {
+
+namespace {
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+constexpr std::size_t kMaxNameLength = 256;
+
+}  // namespace
+
+std::optional<VariableName> parse_variable_name(std::string_view text) {
+    text = trim(text);
+    if (text.size() < 3 || text.size() > kMaxNameLength || text[1] != ':') return std::nullopt;
+    const char prefix = static_cast<char>(text[0] & ~0x20);
+    if (prefix != 'L' && prefix != 'A' && prefix != 'E' && prefix != 'P' && prefix != 'K')
+        return std::nullopt;
+    std::string_view rest = text.substr(2);
+    std::string_view unit;
+    if (auto comma = rest.find(','); comma != std::string_view::npos) {
+        unit = trim(rest.substr(comma + 1));
+        rest = rest.substr(0, comma);
+    }
+    rest = trim(rest);
+    if (rest.empty()) return std::nullopt;
+    for (char c : rest)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '(' || c == ')') return std::nullopt;
+    VariableName name;
+    name.display = std::string(1, prefix) + ":" + std::string(rest);
+    name.key = upper(name.display);
+    name.unit = std::string(unit);
+    return name;
+}
+
+double Variables::get(std::string_view key) const {
+    auto it = entries_.find(key);
+    return it == entries_.end() ? 0.0 : it->second.value;
+}
+
+const Variables::Entry* Variables::find(std::string_view key) const {
+    auto it = entries_.find(key);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+bool Variables::contains(std::string_view key) const { return entries_.find(key) != entries_.end(); }
+
+void Variables::set(const VariableName& name, double value) {
+    auto [it, inserted] = entries_.try_emplace(name.key);
+    if (inserted) it->second.display = name.display;
+    it->second.value = value;
+}
+
+void Variables::set_text(const VariableName& name, std::string text) {
+    auto [it, inserted] = entries_.try_emplace(name.key);
+    if (inserted) it->second.display = name.display;
+    it->second.text = std::move(text);
+}
+
+int Variables::named_id(const std::string& key) const {
+    for (std::size_t i = 0; i < named_.size(); ++i)
+        if (named_[i] == key) return static_cast<int>(i);
+    return -1;
+}
+
+int Variables::register_named(const VariableName& name) {
+    int id = named_id(name.key);
+    if (id >= 0) return id;
+    auto [it, inserted] = entries_.try_emplace(name.key);
+    if (inserted) it->second.display = name.display;
+    named_.push_back(name.key);
+    return static_cast<int>(named_.size() - 1);
+}
+
+const std::string* Variables::named_key(int id) const {
+    if (id < 0 || static_cast<std::size_t>(id) >= named_.size()) return nullptr;
+    return &named_[static_cast<std::size_t>(id)];
+}
+
+const std::string* Variables::named_display(int id) const {
+    const std::string* key = named_key(id);
+    if (key == nullptr) return nullptr;
+    auto it = entries_.find(*key);
+    return it == entries_.end() ? key : &it->second.display;
+}
+
+void Variables::clear() {
+    entries_.clear();
+    named_.clear();
+}
+
+}  // namespace bench

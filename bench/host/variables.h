@@ -1,0 +1,54 @@
+// The simulator's variables as the bench keeps them: local (L:), aircraft (A:), environment
+// (E:) and program (P:) variables. A variable is known by its prefix and name, matched
+// without regard to letter case or to spaces around the comma; the unit after the comma
+// is not part of its identity and never converts the value.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bench {
+
+struct VariableName {
+    std::string key;      // "L:LIGHTS_NAV_POS": prefix and name, upper case, trimmed
+    std::string display;  // "L:Lights_nav_POS" as first written
+    std::string unit;     // "bool" (informative only)
+};
+
+// Splits "L:Lights_nav_POS, bool" into its identity and unit. Nothing when the text has no
+// known prefix (L, A, E, P, K), no name, or is unreasonably long.
+std::optional<VariableName> parse_variable_name(std::string_view text);
+
+class Variables {
+public:
+    struct Entry {
+        std::string display;
+        double value = 0.0;
+        std::optional<std::string> text;  // string variables (A:ATC ID, ...)
+    };
+
+    // Unknown variables read 0.
+    double get(std::string_view key) const;
+    const Entry* find(std::string_view key) const;
+    void set(const VariableName& name, double value);
+    void set_text(const VariableName& name, std::string text);
+    bool contains(std::string_view key) const;
+
+    // Named-variable ids (register_named_variable): ids index a table of L: keys.
+    int named_id(const std::string& key) const;  // -1 when never registered
+    int register_named(const VariableName& name);
+    const std::string* named_key(int id) const;
+    const std::string* named_display(int id) const;
+
+    const std::map<std::string, Entry, std::less<>>& all() const { return entries_; }
+    void clear();
+
+private:
+    std::map<std::string, Entry, std::less<>> entries_;
+    std::vector<std::string> named_;
+};
+
+}  // namespace bench
