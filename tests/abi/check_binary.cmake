@@ -4,8 +4,17 @@
 #         [-DEXPORTS=<exact export list>] [-DEXPORTS_INCLUDE=<names that must be exported>]
 #         [-DIMPORTS_ALLOWED=<library names or globs, any case>] -P check_binary.cmake
 #
+# Lists are separated by commas.
 # Works on PE files (the Windows builds) and ELF shared objects (the Linux builds). Fails with
 # a message naming every offending symbol or library.
+
+cmake_minimum_required(VERSION 3.20)
+
+foreach(list_argument IN ITEMS EXPORTS EXPORTS_INCLUDE IMPORTS_ALLOWED)
+  if(DEFINED ${list_argument})
+    string(REPLACE "," ";" ${list_argument} "${${list_argument}}")
+  endif()
+endforeach()
 
 foreach(required IN ITEMS BINARY OBJDUMP)
   if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
