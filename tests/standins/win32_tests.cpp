@@ -1,0 +1,152 @@
+// The Win32 stand-in: paths, folders, the module's file name, the main window, timers and
+// finding the SimConnect library.
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "sdk/simconnect.h"
+
+extern "C" sdk::HRESULT_T TM_STDCALL SimConnect_Open(sdk::SC_HANDLE*, const char*, sdk::SC_HWND,
+                                                     sdk::DWORD_T, void*, sdk::DWORD_T);
+
+namespace {
+
+using Win32 = SimFolder;
+
+TEST_F(Win32, NoPathEscapesTheSimulatorFolder) {
+    using w32standin::host_path;
+    EXPECT_EQ(host_path(root_ + "\\SimObjects\\Airplanes\\x.cfg"), root_ + "/SimObjects/Airplanes/x.cfg");
+    EXPECT_EQ(host_path("panel\\Tarmelon.cfg"), root_ + "/panel/Tarmelon.cfg");
+    EXPECT_EQ(host_path("C:\\Flights\\My Flight.FLT"), root_ + "/drive_c/Flights/My Flight.FLT");
+    EXPECT_EQ(host_path("d:/a/../../../b"), root_ + "/drive_d/b");
+    EXPECT_EQ(host_path("..\\..\\..\\etc\\passwd"), root_ + "/etc/passwd");
+    EXPECT_EQ(host_path(root_ + "/../outside"), root_ + "/outside");
+    EXPECT_EQ(host_path("/etc/passwd"), root_ + "/etc/passwd");
+    EXPECT_EQ(host_path(root_ + "x/y"), root_ + "/" + root_.substr(1) + "x/y");
+
+    // Through the Win32 calls: the folder lands inside the root.
+    EXPECT_EQ(CreateDirectoryA("..\\..\\escape", nullptr), TRUE);
+    EXPECT_TRUE(std::filesystem::is_directory(path("escape")));
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "v", "C:\\..\\x.ini"), FALSE);  // no drive_c yet
+    EXPECT_EQ(CreateDirectoryA("C:\\", nullptr), TRUE);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "v", "C:\\..\\x.ini"), TRUE);
+    EXPECT_TRUE(std::filesystem::exists(path("drive_c/x.ini")));
+}
+
+TEST_F(Win32, FoldersAndAttributes) {
+    const std::string cd = root_;
+    EXPECT_EQ(GetFileAttributesA((cd + "\\nothing").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(CreateDirectoryA((cd + "\\a\\b").c_str(), nullptr), FALSE);  // parent missing
+    EXPECT_EQ(CreateDirectoryA((cd + "\\a").c_str(), nullptr), TRUE);
+    EXPECT_EQ(CreateDirectoryA((cd + "\\a").c_str(), nullptr), FALSE);  // exists
+    EXPECT_EQ(GetFileAttributesA((cd + "\\a").c_str()), FILE_ATTRIBUTE_DIRECTORY);
+    spit(path("a/f.txt"), "x");
+    EXPECT_EQ(GetFileAttributesA((cd + "\\a\\f.txt").c_str()), 0x80u);
+    EXPECT_EQ(GetFileAttributesA(nullptr), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Win32, CurrentDirectoryAndModuleNameFollowWindowsReturnRules) {
+    char buffer[512];
+    const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
+    EXPECT_EQ(n, root_.size());
+    EXPECT_EQ(std::string(buffer), root_);
+    char tiny[4] = {'X', 'X', 'X', 'X'};
+    EXPECT_EQ(GetCurrentDirectoryA(sizeof tiny, tiny), root_.size() + 1);  // needed, with terminator
+    EXPECT_EQ(tiny[0], 'X');                                              // nothing written
+    EXPECT_EQ(GetCurrentDirectoryA(0, nullptr), root_.size() + 1);
+
+    // Any address inside a library names that library.
+    auto* inside = reinterpret_cast<HMODULE>(reinterpret_cast<std::uintptr_t>(&FindWindowA));
+    const DWORD len = GetModuleFileNameA(inside, buffer, sizeof buffer);
+    ASSERT_GT(len, 0u);
+    EXPECT_EQ(len, std::string(buffer).size());
+    EXPECT_TRUE(std::string(buffer).ends_with("/libtmwin32.so")) << buffer;
+    EXPECT_EQ(buffer[0], '/');
+    char cut[8];
+    EXPECT_EQ(GetModuleFileNameA(inside, cut, sizeof cut), 8u);  // truncated: returns the size
+    EXPECT_EQ(std::string(cut), std::string(buffer).substr(0, 7));
+    EXPECT_GT(GetModuleFileNameA(nullptr, buffer, sizeof buffer), 0u);  // the executable
+    EXPECT_TRUE(std::string(buffer).ends_with("standins_tests")) << buffer;
+}
+
+TEST_F(Win32, MainWindowIsFoundByItsClassWhileItExists) {
+    HWND main = FindWindowA("FS98MAIN", nullptr);
+    EXPECT_NE(main, nullptr);
+    EXPECT_EQ(main, w32standin::main_window());
+    EXPECT_EQ(FindWindowA("fs98main", nullptr), main);
+    EXPECT_EQ(FindWindowA("Notepad", nullptr), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, nullptr), nullptr);
+    w32standin::set_main_window_exists(false);
+    EXPECT_EQ(FindWindowA("FS98MAIN", nullptr), nullptr);
+}
+
+struct Fired {
+    HWND hwnd;
+    UINT message;
+    UINT_PTR id;
+    DWORD time;
+};
+std::vector<Fired> g_fired;
+void CALLBACK record_timer(HWND hwnd, UINT message, UINT_PTR id, DWORD time) {
+    g_fired.push_back({hwnd, message, id, time});
+}
+void CALLBACK one_shot(HWND hwnd, UINT message, UINT_PTR id, DWORD time) {
+    record_timer(hwnd, message, id, time);
+    KillTimer(hwnd, id);
+}
+
+TEST_F(Win32, TimersFireOnTheBenchClockAsOftenAsDue) {
+    g_fired.clear();
+    HWND main = FindWindowA("FS98MAIN", nullptr);
+    EXPECT_EQ(SetTimer(main, 1, 1000, record_timer), 1u);
+    EXPECT_EQ(SetTimer(main, 4, 3000, one_shot), 4u);
+    w32standin::advance_clock_to(999);
+    EXPECT_TRUE(g_fired.empty());
+    w32standin::advance_clock_to(3500);
+    ASSERT_EQ(g_fired.size(), 4u);  // 1000, 2000, 3000 (timer 1 first: set first), 3000
+    EXPECT_EQ(g_fired[0].time, 1000u);
+    EXPECT_EQ(g_fired[0].message, 0x113u);
+    EXPECT_EQ(g_fired[0].hwnd, main);
+    EXPECT_EQ(g_fired[2].id, 1u);
+    EXPECT_EQ(g_fired[3].id, 4u);
+    EXPECT_EQ(g_fired[3].time, 3000u);
+    ASSERT_EQ(w32standin::timers().size(), 1u);  // the one-shot killed itself
+    EXPECT_EQ(w32standin::timers()[0].next_due_ms, 4000u);
+
+    // Setting the same timer again restarts it from now.
+    EXPECT_EQ(SetTimer(main, 1, 1000, record_timer), 1u);
+    EXPECT_EQ(w32standin::timers()[0].next_due_ms, 4500u);
+    EXPECT_EQ(KillTimer(main, 1), TRUE);
+    EXPECT_EQ(KillTimer(main, 1), FALSE);
+    EXPECT_EQ(KillTimer(main, 77), FALSE);
+    EXPECT_EQ(SetTimer(reinterpret_cast<HWND>(&g_fired), 2, 10, record_timer), 0u);  // no such window
+
+    const std::vector<std::string> expected = {
+        "SetTimer(main, 1, 1000)", "SetTimer(main, 4, 3000)", "KillTimer(main, 4)",
+        "SetTimer(main, 1, 1000)", "KillTimer(main, 1)",      "KillTimer(main, 1)",
+        "KillTimer(main, 77)",     "SetTimer(ptr, 2, 10)"};
+    EXPECT_EQ(w32standin::call_log(), expected);
+}
+
+TEST_F(Win32, SimConnectIsFoundUnlessHidden) {
+    HMODULE h = LoadLibraryA("simconnect.DLL");
+    ASSERT_NE(h, nullptr);
+    FARPROC open = GetProcAddress(h, "SimConnect_Open");
+    EXPECT_EQ(reinterpret_cast<void*>(open), reinterpret_cast<void*>(&SimConnect_Open));
+    EXPECT_EQ(GetProcAddress(h, "NoSuchFunction"), nullptr);
+    char name[512];
+    ASSERT_GT(GetModuleFileNameA(h, name, sizeof name), 0u);
+    EXPECT_TRUE(std::string(name).ends_with("/libSimConnect.so")) << name;
+    EXPECT_EQ(FreeLibrary(h), TRUE);
+    EXPECT_EQ(FreeLibrary(h), FALSE);
+    EXPECT_EQ(GetProcAddress(h, "SimConnect_Open"), nullptr);  // not a handle any more
+
+    EXPECT_EQ(LoadLibraryA("kernel32.dll"), nullptr);
+    EXPECT_EQ(LoadLibraryA(nullptr), nullptr);
+    w32standin::hide_library("SimConnect.dll");
+    EXPECT_EQ(LoadLibraryA("SimConnect.dll"), nullptr);
+    w32standin::reset(root_);
+    EXPECT_NE(LoadLibraryA("SimConnect"), nullptr);  // Windows adds ".dll"
+}
+
+}  // namespace
