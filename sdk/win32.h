@@ -48,6 +48,7 @@ constexpr DWORD DLL_THREAD_DETACH = 3;
 constexpr DWORD MAX_PATH = 260;
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
 #ifndef TRUE
 #define TRUE 1
 #define FALSE 0
@@ -61,6 +62,8 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallbac
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
 BOOL WINAPI CreateDirectoryA(LPCSTR path, SECURITY_ATTRIBUTES* security);
 DWORD WINAPI GetFileAttributesA(LPCSTR path);
+BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags);
+BOOL WINAPI DeleteFileA(LPCSTR path);
 HWND WINAPI FindWindowA(LPCSTR class_name, LPCSTR window_name);
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc);
 BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);

@@ -1,4 +1,5 @@
-// Module-wide fields of the module core: the library's identity and the start-up flags.
+// Module-wide fields of the module core: the library's identity, the frame driver and the
+// start-up sequence.
 #pragma once
 
 #include <cstdint>
@@ -7,15 +8,31 @@
 
 namespace tarmelon {
 
+constexpr std::size_t FLIGHT_PATH_SIZE = 260;
+
 struct CoreState {
-    HINSTANCE moduleInstance;         // stored at process attach
-    char modulePath[MAX_PATH];        // the module's full path; the SimConnect client name
-    std::uint8_t initialStateApplied; // 0 while the initial state is being applied
+    HINSTANCE moduleInstance;          // stored at process attach
+    char modulePath[MAX_PATH];         // the module's full path; the SimConnect client name
+    std::uint8_t initialStateApplied;  // 0 while the initial state is being applied
+    std::uint8_t applyingInitialState; // guards against re-entry while windows are cycled
 };
 
 struct FrameState {
-    std::uint32_t currentTick;  // token 1, refreshed first thing every frame
-    std::uint32_t baseTick;     // currentTick when the initial state was last applied
+    std::uint32_t currentTick;          // token 1, refreshed first thing every frame
+    std::uint32_t baseTick;             // currentTick when the initial state was last applied
+    std::uint8_t readyPresetApplied;    // the start-up ready preset has been applied
+    std::uint8_t readyPresetActive;     // the last preset applied was the ready preset
+    std::uint8_t flightPathPending;     // a loaded flight's path arrived and waits
+    char loadedFlightPath[FLIGHT_PATH_SIZE];
+    std::uint8_t panelStateSavedPending;  // a panel state was written: show it
+    // Canopy misting.
+    std::int32_t mistThreshold;         // feet, drawn at the initial state
+    std::uint8_t aboveMistThreshold;
+    std::uint32_t aboveSince;
+    std::uint8_t mistPending;
+    std::uint8_t mistStepArmed;
+    std::uint32_t mistNextStep;
+    std::int32_t mistLevel;             // 0 to 7
 };
 
 }  // namespace tarmelon

@@ -1,4 +1,5 @@
 // Panel_Selector_Arrow: the arrow that opens the panel selector.
+#include "core/state.h"
 #include "panels/catalogue.h"
 #include "panels/elements.h"
 #include "panels/mouse.h"
@@ -20,6 +21,9 @@ sdk::MOUSERECT panel_selector_arrow_mouse[] = {
     mouse_eol(),
 };
 
-void TM_STDCALL panel_selector_arrow_callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+void TM_STDCALL panel_selector_arrow_callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    // The first update of the arrow means the cockpit's panels are live.
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) state.selector.arrowGaugeUpdated = 1;
+}
 
 }  // namespace tarmelon

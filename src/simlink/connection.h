@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "sdk/simconnect.h"
+#include "simlink/dispatch.h"
 
 namespace tarmelon {
 
@@ -14,13 +16,15 @@ namespace tarmelon {
 void open_connection(const char* client_name);
 void close_connection();
 
+// Sends a client event on to the simulator at the standard priority, unseen by the
+// module's own notification groups.
+void transmit_event(sdk::DWORD_T event, std::int32_t data);
+
 // Removes the add-on menu's sub-items and item.
 void delete_addon_menu();
 
 // Shows a text on screen in red for the given time (0: until replaced). size counts the
 // terminating zero.
 void show_text(const char* text, std::size_t size, float seconds);
-
-void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T size, void* context);
 
 }  // namespace tarmelon

@@ -1,0 +1,277 @@
+#include "persist/panel_state.h"
+
+#include <cstdio>
+
+#include "core/host.h"
+#include "core/numeric.h"
+#include "core/state.h"
+#include "core/vars.h"
+#include "persist/files.h"
+#include "sdk/win32.h"
+#include "simlink/connection.h"
+#include "simlink/ids.h"
+
+namespace tarmelon {
+
+namespace {
+
+constexpr char SECTION[] = "PANELSTATE";
+constexpr char FOLDER[] = "PanelSave";
+
+constexpr std::uint32_t KEY_NAV_LIGHTS_TOGGLE = 66379;
+constexpr std::uint32_t KEY_TAXI_LIGHTS_TOGGLE = 66240;
+constexpr std::uint32_t KEY_BEACON_TOGGLE = 66239;
+constexpr std::uint32_t KEY_VOR1_COURSE_SET = 65716;
+constexpr std::uint32_t KEY_VOR2_COURSE_SET = 65717;
+constexpr std::uint32_t KEY_HEADING_SELECTOR_SET = 66042;
+constexpr std::uint32_t KEY_PARKING_BRAKE = 65752;
+
+// How an item comes back. Plain items are written back to the variable they were read from.
+enum Restore : std::uint8_t {
+    WRITTEN_BACK,
+    NAV_LIGHT,         // written back; the simulator's nav light follows
+    TAXI_LIGHT,        // written back; the simulator's taxi light follows
+    LANDING_LIGHT,     // written back; the simulator's landing light and its animation follow
+    IDENT_LIGHT,       // written back; the simulator's beacon follows
+    HP_COCK_1,
+    HP_COCK_2,
+    VOR1_COURSE,       // token 45
+    VOR2_COURSE,       // token 54
+    HEADING_SELECTOR,  // token 855
+    PARKING_BRAKE,     // toggled when it disagrees with the simulator's
+};
+
+struct PanelStateItem {
+    const char* variable;
+    Restore restore;
+};
+
+constexpr PanelStateItem ITEMS[PANEL_STATE_ITEMS] = {
+    /*   0 */ {"L:TarmelonGroundPower, bool", WRITTEN_BACK},
+    /*   1 */ {"L:Lights_nav_POS, bool", NAV_LIGHT},
+    /*   2 */ {"L:Lights_taxi_POS, bool", TAXI_LIGHT},
+    /*   3 */ {"L:AntiIce_port_switch_POS, bool", WRITTEN_BACK},
+    /*   4 */ {"L:AntiIce_stbd_switch_POS, bool", WRITTEN_BACK},
+    /*   5 */ {"L:Lights_Master, bool", WRITTEN_BACK},
+    /*   6 */ {"L:Lights_landing_POS, number", LANDING_LIGHT},
+    /*   7 */ {"L:Flare_Switch_POS, number", WRITTEN_BACK},
+    /*   8 */ {"L:Lights_ident_POS, number", IDENT_LIGHT},
+    /*   9 */ {"L:Photoflash_lever_POS, bool", WRITTEN_BACK},
+    /*  10 */ {"L:CDLVoiceSwitch_POS, number", WRITTEN_BACK},
+    /*  11 */ {nullptr, HP_COCK_1},
+    /*  12 */ {nullptr, HP_COCK_2},
+    /*  13 */ {"L:JPT_strb_OnOff, bool", WRITTEN_BACK},
+    /*  14 */ {"L:JPT_port_OnOff, bool", WRITTEN_BACK},
+    /*  15 */ {"L:JPT_strb_Max, bool", WRITTEN_BACK},
+    /*  16 */ {"L:JPT_port_Max, bool", WRITTEN_BACK},
+    /*  17 */ {"L:Abandon_SwitchPos, bool", WRITTEN_BACK},
+    /*  18 */ {"L:PressureDump_SwitchPos, number", WRITTEN_BACK},
+    /*  19 */ {"L:GearUpButton, bool", WRITTEN_BACK},
+    /*  20 */ {"L:GearDownButton, bool", WRITTEN_BACK},
+    /*  21 */ {"L:FlapLever Position, bool", WRITTEN_BACK},
+    /*  22 */ {"L:TankJettison_Switch_POS, number", WRITTEN_BACK},
+    /*  23 */ {"L:CanopyLift_Switch_POS, number", WRITTEN_BACK},
+    /*  24 */ {"L:gear_DayNight_lampPos, number", WRITTEN_BACK},
+    /*  25 */ {"L:gear_AB_lampPos, number", WRITTEN_BACK},
+    /*  26 */ {"L:Engine1_MasterPos, bool", WRITTEN_BACK},
+    /*  27 */ {"L:Engine1_Ignition, bool", WRITTEN_BACK},
+    /*  28 */ {"L:Engine2_MasterPos, bool", WRITTEN_BACK},
+    /*  29 */ {"L:Engine2_Ignition, bool", WRITTEN_BACK},
+    /*  30 */ {"L:EngStart_startSwitch, bool", WRITTEN_BACK},
+    /*  31 */ {"L:EngStart_CHGNORM_switch, bool", WRITTEN_BACK},
+    /*  32 */ {"L:EngStart2_startSwitch, bool", WRITTEN_BACK},
+    /*  33 */ {"L:BellyTankPortPump, bool", WRITTEN_BACK},
+    /*  34 */ {"L:BellyTankStbPump, bool", WRITTEN_BACK},
+    /*  35 */ {"L:Top2BellyTransCockPos, number", WRITTEN_BACK},
+    /*  36 */ {"L:RearFuelCockPort, bool", WRITTEN_BACK},
+    /*  37 */ {"L:RearFuelCockStbd, bool", WRITTEN_BACK},
+    /*  38 */ {"L:RearPumpPort, bool", WRITTEN_BACK},
+    /*  39 */ {"L:RearPumpStbd, bool", WRITTEN_BACK},
+    /*  40 */ {"L:WingPumpPort, bool", WRITTEN_BACK},
+    /*  41 */ {"L:WingPumpStbd, bool", WRITTEN_BACK},
+    /*  42 */ {"L:stbdLPCockPos, number", WRITTEN_BACK},
+    /*  43 */ {"L:portLPCockPos, number", WRITTEN_BACK},
+    /*  44 */ {"L:EngineAir2_switch, bool", WRITTEN_BACK},
+    /*  45 */ {"L:EngineAir1_switch, bool", WRITTEN_BACK},
+    /*  46 */ {"L:CompassGyro_switch, bool", WRITTEN_BACK},
+    /*  47 */ {"L:AircraftBattPos, number", WRITTEN_BACK},
+    /*  48 */ {"L:StbdTrans2RearTankPos, bool", WRITTEN_BACK},
+    /*  49 */ {"L:PortTrans2RearTankPos, bool", WRITTEN_BACK},
+    /*  50 */ {"L:VentValves Position, bool", WRITTEN_BACK},
+    /*  51 */ {"L:Pitot Heat Position, bool", WRITTEN_BACK},
+    /*  52 */ {"L:Canopy Heat Position, bool", WRITTEN_BACK},
+    /*  53 */ {"L:OxyPanel_ModeSelectorPos, number", WRITTEN_BACK},
+    /*  54 */ {"L:OxyPercentSwitch, bool", WRITTEN_BACK},
+    /*  55 */ {"L:OxySelectorSwitch, bool", WRITTEN_BACK},
+    /*  56 */ {"L:AP_RDU_DIM_SWITCH, bool", WRITTEN_BACK},
+    /*  57 */ {"L:AP_SLIP_DIM_SWITCH, bool", WRITTEN_BACK},
+    /*  58 */ {"L:AP_AIL_SWITCH, bool", WRITTEN_BACK},
+    /*  59 */ {"L:AP_ELV_SWITCH, bool", WRITTEN_BACK},
+    /*  60 */ {"L:AP_RUD_SWITCH, bool", WRITTEN_BACK},
+    /*  61 */ {"L:AP_ALT_SWITCH, bool", WRITTEN_BACK},
+    /*  62 */ {"L:AP_BOMB_SWITCH, bool", WRITTEN_BACK},
+    /*  63 */ {"L:AP_ENGAGE_SWITCH, bool", WRITTEN_BACK},
+    /*  64 */ {"L:AP_GLIDE_SWITCH, bool", WRITTEN_BACK},
+    /*  65 */ {"L:AP_POWER_SWITCH, bool", WRITTEN_BACK},
+    /*  66 */ {"L:AP_TRACK_SWITCH, bool", WRITTEN_BACK},
+    /*  67 */ {"L:E2BrotaryPos, number", WRITTEN_BACK},
+    /*  68 */ {"L:RemotePilotIndPos, number", WRITTEN_BACK},
+    /*  69 */ {"L:PortConsolePos, number", WRITTEN_BACK},
+    /*  70 */ {"L:DimmerPanelPos, number", WRITTEN_BACK},
+    /*  71 */ {"L:VHFSelPos, number", WRITTEN_BACK},
+    /*  72 */ {"L:CoamingPos, number", WRITTEN_BACK},
+    /*  73 */ {"L:StbdConsolePos, number", WRITTEN_BACK},
+    /*  74 */ {"L:Accel, number", WRITTEN_BACK},
+    /*  75 */ {"L:GroundTestPos, number", WRITTEN_BACK},
+    /*  76 */ {"L:ElecStart_EMGAv_position, number", WRITTEN_BACK},
+    /*  77 */ {"L:ElecStart_InstLightsPos, bool", WRITTEN_BACK},
+    /*  78 */ {"L:ElecStart_DVMonoffPos, bool", WRITTEN_BACK},
+    /*  79 */ {"L:ElecStart_Push2ReadPos, bool", WRITTEN_BACK},
+    /*  80 */ {"L:ElecStart_AvsOnOffPos, bool", WRITTEN_BACK},
+    /*  81 */ {"L:GEN1OnOffPos, number", WRITTEN_BACK},
+    /*  82 */ {"L:GEN2OnOffPos, number", WRITTEN_BACK},
+    /*  83 */ {"L:Inverter6, number", WRITTEN_BACK},
+    /*  84 */ {"L:inv12SelPos, number", WRITTEN_BACK},
+    /*  85 */ {"L:Inverter_MeterSel_pos, number", WRITTEN_BACK},
+    /*  86 */ {"L:Gen1CircuitBreaker, bool", WRITTEN_BACK},
+    /*  87 */ {"L:Gen2CircuitBreaker, bool", WRITTEN_BACK},
+    /*  88 */ {"L:StrobeSwitch1, number", WRITTEN_BACK},
+    /*  89 */ {"L:StrobeSwitch2, number", WRITTEN_BACK},
+    /*  90 */ {"L:Dive_brake_switch, number", WRITTEN_BACK},
+    /*  91 */ {"L:Dive_brake_switch_pos, number", WRITTEN_BACK},
+    /*  92 */ {"L:Low_high_alt_switch, number", WRITTEN_BACK},
+    /*  93 */ {"L:ChaffFlareArm, number", WRITTEN_BACK},
+    /*  94 */ {"L:RollDamper_pointer, number", WRITTEN_BACK},
+    /*  95 */ {nullptr, VOR1_COURSE},
+    /*  96 */ {nullptr, VOR2_COURSE},
+    /*  97 */ {nullptr, HEADING_SELECTOR},
+    /*  98 */ {"L:Gearpan_autosabiliser, number", WRITTEN_BACK},
+    /*  99 */ {"A:BRAKE PARKING POSITION, number", PARKING_BRAKE},
+    /* 100 */ {"L:radalt_limit_selrpos, number", WRITTEN_BACK},
+    /* 101 */ {"L:radalt_limit_on, number", WRITTEN_BACK},
+    /* 102 */ {"L:radalt_limit_range, number", WRITTEN_BACK},
+};
+
+// Restore order: the lights first, then the rest.
+constexpr int RESTORE_ORDER_HEAD[] = {0, 1, 2, 6, 8, 3, 4, 5, 7, 9, 10, 11, 12};
+
+std::int32_t gather(int index) {
+    const PanelStateItem& item = ITEMS[index];
+    switch (item.restore) {
+        case HP_COCK_1: return state.engines.hpCock1Open;
+        case HP_COCK_2: return state.engines.hpCock2Open;
+        case VOR1_COURSE: return truncate_i32(read_token(45));
+        case VOR2_COURSE: return truncate_i32(read_token(54));
+        case HEADING_SELECTOR: return truncate_i32(read_token(855));
+        default: return get_int(item.variable);
+    }
+}
+
+void toggle_if_disagrees(std::int32_t wanted, const char* sim_light, std::uint32_t key) {
+    if ((wanted != 0) != (get_int(sim_light) != 0)) host_trigger_key_event(key, 1);
+}
+
+void restore(int index, std::int32_t value) {
+    const PanelStateItem& item = ITEMS[index];
+    switch (item.restore) {
+        case WRITTEN_BACK: set_int(item.variable, value); break;
+        case NAV_LIGHT:
+            set_int(item.variable, value);
+            toggle_if_disagrees(value, "A:LIGHT NAV, bool", KEY_NAV_LIGHTS_TOGGLE);
+            break;
+        case TAXI_LIGHT:
+            set_int(item.variable, value);
+            toggle_if_disagrees(value, "A:LIGHT TAXI, bool", KEY_TAXI_LIGHTS_TOGGLE);
+            break;
+        case LANDING_LIGHT: {
+            set_int(item.variable, value);
+            const std::int32_t sim_on = get_int("A:LIGHT LANDING, bool");
+            if ((value == 1 && sim_on == 0) || (value == 0 && sim_on != 0)) {
+                transmit_event(EV_LANDING_LIGHTS_TOGGLE, 0);
+                set_int("L:Land_Light_Anim,number", value == 1 ? 100 : 0);
+            }
+            break;
+        }
+        case IDENT_LIGHT: {
+            set_int(item.variable, value);
+            const std::int32_t beacon = get_int("A:LIGHT BEACON, bool");
+            if ((value == 1 && beacon == 0) || (value == 0 && beacon != 0))
+                host_trigger_key_event(KEY_BEACON_TOGGLE, 1);
+            break;
+        }
+        case HP_COCK_1: state.engines.hpCock1Open = value != 0 ? 1 : 0; break;
+        case HP_COCK_2: state.engines.hpCock2Open = value != 0 ? 1 : 0; break;
+        case VOR1_COURSE: host_trigger_key_event(KEY_VOR1_COURSE_SET, static_cast<std::uint32_t>(value)); break;
+        case VOR2_COURSE: host_trigger_key_event(KEY_VOR2_COURSE_SET, static_cast<std::uint32_t>(value)); break;
+        case HEADING_SELECTOR:
+            host_trigger_key_event(KEY_HEADING_SELECTOR_SET, static_cast<std::uint32_t>(value));
+            break;
+        case PARKING_BRAKE: {
+            const std::int32_t set = get_int(item.variable);
+            if ((value == 0 && set == 1) || (value == 1 && set == 0)) host_trigger_key_event(KEY_PARKING_BRAKE, 1);
+            break;
+        }
+    }
+}
+
+// "<flight name>.save" in the PanelSave folder; false when it would not fit.
+bool state_file_path(char (&path)[PATH_BUFFER], const char* flight_name, const char* suffix) {
+    char tail[PATH_BUFFER];
+    const int length = std::snprintf(tail, sizeof tail, "%s\\%s%s", FOLDER, flight_name, suffix);
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof tail) return false;
+    return panel_file_path(path, tail);
+}
+
+}  // namespace
+
+bool panel_state_exists(const char* flight_name) {
+    char path[PATH_BUFFER];
+    return state_file_path(path, flight_name, ".save") && file_exists(path);
+}
+
+bool save_panel_state(const char* flight_name) {
+    char path[PATH_BUFFER];
+    char partial[PATH_BUFFER];
+    if (!state_file_path(path, flight_name, ".save") || !state_file_path(partial, flight_name, ".save.new"))
+        return false;
+    if (!ensure_panel_folder(FOLDER)) return false;
+
+    std::int32_t record[PANEL_STATE_ITEMS];
+    for (int i = 0; i < PANEL_STATE_ITEMS; ++i) record[i] = gather(i);
+
+    // The new state is written beside the old one and then replaces it, so that an
+    // interrupted save never leaves a half-written file in its place.
+    DeleteFileA(partial);
+    for (int i = 0; i < PANEL_STATE_ITEMS; ++i) {
+        char key[16];
+        char value[16];
+        std::snprintf(key, sizeof key, "%d", i);
+        std::snprintf(value, sizeof value, "%d", static_cast<int>(record[i]));
+        if (!WritePrivateProfileStringA(SECTION, key, value, partial)) {
+            DeleteFileA(partial);
+            return false;
+        }
+    }
+    return MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool load_panel_state(const char* flight_name) {
+    char path[PATH_BUFFER];
+    if (!state_file_path(path, flight_name, ".save") || !file_exists(path)) return false;
+
+    std::int32_t record[PANEL_STATE_ITEMS];
+    for (int i = 0; i < PANEL_STATE_ITEMS; ++i) {
+        char key[16];
+        char text[512];
+        std::snprintf(key, sizeof key, "%d", i);
+        GetPrivateProfileStringA(SECTION, key, "", text, sizeof text, path);
+        text[sizeof text - 1] = '\0';
+        record[i] = text_to_int(text);
+    }
+
+    for (int index : RESTORE_ORDER_HEAD) restore(index, record[index]);
+    for (int index = 13; index < PANEL_STATE_ITEMS; ++index) restore(index, record[index]);
+    return true;
+}
+
+}  // namespace tarmelon

@@ -1,0 +1,15 @@
+// Events from the simulator: intercepted inputs, system events and add-on menu selections.
+#pragma once
+
+#include <cstdint>
+
+#include "sdk/simconnect.h"
+
+namespace tarmelon {
+
+void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data);
+
+// The simulator saved a flight: keep the cockpit beside it.
+void on_flight_saved(const char* path);
+
+}  // namespace tarmelon
