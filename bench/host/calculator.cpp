@@ -28,6 +28,7 @@ public:
             return result;
         }
         while (ok_ && pos_ < code_.size()) step();
+        if (ok_ && open_blocks_ > 0) fail("block without its closing '}'");
         result.ok = ok_;
         result.error = error_;
         if (ok_ && !stack_.empty()) {
@@ -69,6 +70,7 @@ private:
         if (pos_ >= code_.size()) return;
         token_start_ = pos_;
         if (code_[pos_] == '(') {
+            after_close_ = false;
             auto close = code_.find(')', pos_);
             if (close == std::string_view::npos) return fail("unclosed '('");
             std::string_view inner = code_.substr(pos_ + 1, close - pos_ - 1);
@@ -76,10 +78,10 @@ private:
             if (inner.find('(') != std::string_view::npos) return fail("'(' inside a variable reference");
             return variable(inner);
         }
-        std::size_t end = pos_;
-        while (end < code_.size() && !is_space(code_[end]) && code_[end] != '(') ++end;
-        std::string_view token = code_.substr(pos_, end - pos_);
-        pos_ = end;
+        std::string_view token = next_word(true);
+        bool was_after_close = after_close_;
+        after_close_ = false;
+        if (token == "els{" && !was_after_close) return fail("'els{' without 'if{'");
         word(token);
     }
 
@@ -111,9 +113,19 @@ private:
         push(std::move(v));
     }
 
-    // Skips forward past the branch that is not taken. Stops after the matching "els{"
-    // (when stop_at_else) or the matching "}".
-    void skip_branch(bool stop_at_else) {
+    // Reads the next word without evaluating it; empty at the end.
+    std::string_view next_word(bool consume) {
+        std::size_t p = pos_;
+        while (p < code_.size() && is_space(code_[p])) ++p;
+        std::size_t end = p;
+        while (end < code_.size() && !is_space(code_[end]) && code_[end] != '(') ++end;
+        if (consume) pos_ = end;
+        return code_.substr(p, end - p);
+    }
+
+    // Skips forward past the block that is not taken, up to and including its closing "}".
+    // After a skipped "if{" block, a following "els{" opens the block that runs instead.
+    void skip_block(bool else_may_follow) {
         int depth = 0;
         while (pos_ < code_.size()) {
             while (pos_ < code_.size() && is_space(code_[pos_])) ++pos_;
@@ -124,20 +136,22 @@ private:
                 pos_ = close + 1;
                 continue;
             }
-            std::size_t end = pos_;
-            while (end < code_.size() && !is_space(code_[end]) && code_[end] != '(') ++end;
-            std::string_view token = code_.substr(pos_, end - pos_);
-            pos_ = end;
-            if (token == "if{") {
+            std::string_view token = next_word(true);
+            if (token == "if{" || token == "els{") {
                 ++depth;
-            } else if (token == "els{") {
-                if (depth == 0 && stop_at_else) return;
             } else if (token == "}") {
-                if (depth == 0) return;
-                --depth;
+                if (depth > 0) {
+                    --depth;
+                    continue;
+                }
+                if (else_may_follow && next_word(false) == "els{") {
+                    next_word(true);
+                    ++open_blocks_;
+                }
+                return;
             }
         }
-        fail("unterminated branch");
+        fail("block without its closing '}'");
     }
 
     void binary(std::string_view op) {
@@ -179,15 +193,21 @@ private:
         if (token == "if{") {
             auto cond = pop(token);
             if (!cond) return;
-            if (*cond == 0.0) skip_branch(true);
+            if (*cond == 0.0) skip_block(true);
+            else ++open_blocks_;
             return;
         }
         if (token == "els{") {
-            // Reached at the end of a taken "if" branch: skip the else branch.
-            skip_branch(false);
+            // Reached at the end of a taken "if{" block: the else block does not run.
+            skip_block(false);
             return;
         }
-        if (token == "}") return;
+        if (token == "}") {
+            if (open_blocks_ == 0) return fail("'}' without 'if{'");
+            --open_blocks_;
+            after_close_ = true;
+            return;
+        }
         if (auto number = parse_double(token)) {
             push(Value{*number, std::nullopt});
             return;
@@ -202,6 +222,8 @@ private:
     std::size_t token_start_ = 0;
     bool ok_ = true;
     std::string error_;
+    int open_blocks_ = 0;       // "if{" / "els{" blocks being run
+    bool after_close_ = false;  // the previous word was a "}"
 };
 
 }  // namespace

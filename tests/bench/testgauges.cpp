@@ -116,7 +116,7 @@ void build_mouse_table() {
     mouse_table[i++] = rect(sdk::MOUSE_RECT_CHILD, 10, 10, 20, 20, 0x20000000, &click_small);
     mouse_table[i++] = rect(sdk::MOUSE_RECT_CHILD, 50, 50, 10, 10, 0x80000000, &click_right);
     mouse_table[i++] = rect(sdk::MOUSE_RECT_PARENT, 200, 0, 10, 10);
-    mouse_table[i++] = tip("A tooltip text that goes on and on well past what the simulator can show [%1!s!]",
+    mouse_table[i++] = tip("A tooltip text that goes on and on, well past the eighty characters the simulator shows [%1!s!]",
                            long_args, 1);
     mouse_table[i++] = rect(sdk::MOUSE_RECT_END_PARENT, 0, 0, 0, 0);
     mouse_table[i++] = rect(sdk::MOUSE_RECT_END_PARENT, 0, 0, 0, 0);
@@ -213,16 +213,30 @@ bool in_handler = false;
 void TM_CDECL key_handler(sdk::ID32 event, sdk::UINT32 data, void*) {
     if (in_handler) set("Test_Reentered", 1);
     in_handler = true;
-    if (event >= 70000 && event <= 70002) set("Test_Seq", get("Test_Seq") * 10 + (event - 69999));
+    if (event == 70000 || event == 70001) set("Test_Seq", get("Test_Seq") * 10 + (event - 69999));
     if (event == 70000) host()->trigger_key_event(70001, data + 1);
     if (event == 70001) set("Test_Param", data);
     if (event == 70002) host()->trigger_key_event(70002, data);  // never ends on its own
     in_handler = false;
 }
 
+// Counts loads of this very copy of the library: a fresh copy always says 1.
+int loads = 0;
+
 void TM_STDCALL module_init() {
     host()->register_key_event_handler(&key_handler, nullptr);
+    ++loads;
+    set("Test_Module_Loads", loads);
     set("Test_Init", get("Test_Init") + 1);
+    sdk::ID id = host()->register_named_variable("Test_Named");
+    host()->set_named_variable_value(id, 42.0);
+    set("Test_Named_Id_Matches", host()->check_named_variable("Test_Named") == id);
+    set("Test_Unknown_Named_Id", host()->check_named_variable("Test_Never_Registered"));
+}
+
+// A gauge named like one of the aircraft's panels, so the bench puts it in that window.
+void TM_STDCALL panel_callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) set("Test_Panel_Updates", get("Test_Panel_Updates") + 1);
 }
 
 void TM_STDCALL module_deinit() { host()->unregister_key_event_handler(&key_handler, nullptr); }
@@ -230,6 +244,7 @@ void TM_STDCALL module_deinit() { host()->unregister_key_event_handler(&key_hand
 sdk::GAUGEHDR mouse_gauge{};
 sdk::GAUGEHDR endless_gauge{};
 sdk::GAUGEHDR quiet_gauge{};  // no callback, no elements, no mouse table
+sdk::GAUGEHDR panel_gauge{};
 
 struct Setup {
     Setup() {
@@ -248,13 +263,15 @@ struct Setup {
         endless_gauge.gauge_name = const_cast<char*>("Endless_Mouse");
         endless_gauge.mouse_rect = endless_table;
         quiet_gauge.gauge_name = const_cast<char*>("Quiet");
+        panel_gauge.gauge_name = const_cast<char*>("Oxygen_Panel");
+        panel_gauge.gauge_callback = &panel_callback;
     }
 } setup;
 
 }  // namespace
 
 extern "C" {
-TM_EXPORT sdk::GAUGESLINKAGE<5> Linkage = {
+TM_EXPORT sdk::GAUGESLINKAGE<6> Linkage = {
     sdk::GAUGES_MODULE_ID, &module_init, &module_deinit, 0, 0, sdk::GAUGES_MODULE_VERSION,
-    {&mouse_gauge, &element_gauge, &endless_gauge, &quiet_gauge, nullptr}};
+    {&mouse_gauge, &element_gauge, &endless_gauge, &quiet_gauge, &panel_gauge, nullptr}};
 }

@@ -1,0 +1,148 @@
+// Scripts: output formats, expectations, and bad input stopping with file and line.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "bench.h"
+
+namespace {
+
+bench::Options test_gauges() {
+    bench::Options o;
+    o.module_path = BENCH_TEST_GAUGES;
+    return o;
+}
+
+struct Run {
+    int status;
+    std::string out, err;
+};
+
+Run run(const std::string& script) {
+    bench::Bench b(test_gauges());
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    int status = b.run_script(in, "case.bench", out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Script, GetPrintsTheShortestRoundTripValue) {
+    auto r = run("set \"L:X, bool\" 0.1\nget \"L:x,number\"\nset L:Y -16383\nget L:Y\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "\"L:x,number\" = 0.1\n\"L:Y\" = -16383\n");
+}
+
+TEST(Script, CommentsBlankLinesAndExpectationsThatHold) {
+    auto r = run("# a scenario\n\nset \"L:A\" 3   # trailing comment\n"
+                 "expect \"L:A\" == 3\nexpect \"L:A\" == 3.05 0.1\nexpect \"L:A\" != 4\n"
+                 "expect \"L:A\" < 4\nexpect \"L:A\" <= 3\nexpect \"L:A\" > 2\nexpect \"L:A\" >= 3\n"
+                 "frames 2\nseconds 0.5\ntoken 604\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "token 604 = 0\n");
+}
+
+TEST(Script, AFailedExpectationSaysWhereWhatAndWhatWasFound) {
+    auto r = run("set \"L:A\" 3\nexpect \"L:A\" == 4\nexpect \"L:A\" == 3\nexpect \"L:A\" > 5\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "case.bench:2: expected \"L:A\" == 4, found 3\ncase.bench:4: expected \"L:A\" > 5, found 3\n");
+}
+
+TEST(Script, BadCommandsAndArgumentsStopWithFileAndLine) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"frobnicate", "unknown command 'frobnicate'"},
+        {"frames abc", "bad frame count 'abc'"},
+        {"frames -1", "bad frame count"},
+        {"frames", "usage: frames N"},
+        {"set \"Q:X\" 1", "bad variable name"},
+        {"set \"L:X\" ten", "bad value 'ten'"},
+        {"get \"L:X", "unterminated quoted text"},
+        {"expect \"L:X\" =~ 1", "bad comparison"},
+        {"expect \"L:X\" < 1 0.5", "tolerance goes with == or != only"},
+        {"click Nope 1 1", "no gauge named Nope"},
+        {"click Mouse_Test 1 1 middle", "bad mouse button 'middle'"},
+        {"window open 2000", "no panel window 2000"},
+        {"window shut 100", "window action must be open, close or toggle"},
+        {"token 1 5", "token 1 is the clock"},
+        {"element Element_Test 99", "has no element 99"},
+        {"expect-element Element_Test 3 == 5", "give a string element's text in quotes"},
+        {"log everything", "log what?"},
+        {"describe planes", "describe what? gauges"},
+        {"key 99999999999", "bad key event id"},
+    };
+    for (const auto& c : cases) {
+        auto r = run(std::string("set \"L:Before\" 1\n") + c.line + "\nfrobnicate_after\n");
+        EXPECT_EQ(r.status, 2) << c.line;
+        EXPECT_EQ(r.err.rfind("case.bench:2: ", 0), 0u) << c.line << " -> " << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.line << " -> " << r.err;
+        EXPECT_EQ(r.err.find("frobnicate_after"), std::string::npos) << c.line;
+    }
+}
+
+TEST(Script, ElementsKeysTextsAndDump) {
+    auto r = run("set L:Test_Icon 2\nset L:Test_StrLen 3\nframes 1\n"
+                 "element Element_Test 1\nelement Element_Test 3\n"
+                 "expect-element Element_Test 1 == 2\nexpect-element Element_Test 3 == \"ABC\"\n"
+                 "expect-element Element_Test 1 == shown\n"
+                 "mark\nkey 70000 5\nlog keys\nexpect-key 70001 6\nexpect-key 70001\n"
+                 "expect-window 1400 open\nwindow close 1400\nexpect-window 1400 closed\n"
+                 "tooltip Mouse_Test 15 15\nexpect-tooltip Mouse_Test 50 50 \"Big area [0]\"\n"
+                 "dump L:TEST_SEQ\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Element_Test[1] icon 2\nElement_Test[3] string \"ABC\"\n70000 5\n70001 6\n"
+              "Small [OFF], [0 ft]\n\"L:Test_Seq\" = 12\n");
+}
+
+TEST(Script, FailedKeyTextAndElementExpectations) {
+    auto r = run("mark\nkey 70000 5\nexpect-key 70001 7\nexpect-key 12345\nexpect-text \"Panel state saved\"\n"
+                 "frames 1\nexpect-element Element_Test 1 == hidden\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("case.bench:3: expected key 70001 7, found 70001 6"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("case.bench:4: expected key 12345, found none since the mark"), std::string::npos);
+    EXPECT_NE(r.err.find("case.bench:5: expected text \"Panel state saved\", found no text"), std::string::npos);
+    EXPECT_NE(r.err.find("case.bench:7: expected Element_Test[1] == hidden, found shown"), std::string::npos);
+}
+
+// The command-line tool: exit statuses and messages as a CI job sees them.
+int run_cli(const std::string& script_text, std::string& err) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("bench-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    fs::path script = dir / "s.bench";
+    std::ofstream(script) << script_text;
+    fs::path err_file = dir / "err.txt";
+    std::string cmd = std::string(BENCH_EXE) + " --module " + BENCH_TEST_GAUGES + " --root " + (dir / "root").string() +
+                      " " + script.string() + " >/dev/null 2>" + err_file.string();
+    int raw = std::system(cmd.c_str());
+    std::ifstream e(err_file);
+    err.assign(std::istreambuf_iterator<char>(e), {});
+    fs::remove_all(dir);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(Cli, ExitStatusesAndMessages) {
+    std::string err;
+    EXPECT_EQ(run_cli("frames 1\nexpect \"L:Test_Init\" == 1\n", err), 0) << err;
+    EXPECT_EQ(run_cli("frames 1\nbogus 1\n", err), 2);
+    EXPECT_NE(err.find("s.bench:2: unknown command 'bogus'"), std::string::npos) << err;
+    EXPECT_EQ(run_cli("expect \"L:Test_Init\" == 7\n", err), 1);
+    EXPECT_NE(err.find("s.bench:1: expected \"L:Test_Init\" == 7, found 1"), std::string::npos) << err;
+}
+
+TEST(Cli, UsageErrors) {
+    for (const char* args : {"--fps 0", "--frobnicate", "--root", "/nonexistent/script.bench"}) {
+        std::string cmd = std::string(BENCH_EXE) + " --module " + BENCH_TEST_GAUGES + " " + args + " >/dev/null 2>&1";
+        int raw = std::system(cmd.c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 2) << args;
+    }
+}
+
+}  // namespace
