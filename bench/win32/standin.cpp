@@ -338,6 +338,31 @@ TM_EXPORT DWORD WINAPI GetFileAttributesA(LPCSTR path) {
     return S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
 }
 
+TM_EXPORT BOOL WINAPI DeleteFileA(LPCSTR path) {
+    log("DeleteFileA(" + quoted(path) + ")");
+    if (path == nullptr) return FALSE;
+    const std::string file = host_path(bounded(path));
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return FALSE;  // folders: no
+    return ::unlink(file.c_str()) == 0 ? TRUE : FALSE;
+}
+
+TM_EXPORT BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {
+    log("MoveFileExA(" + quoted(existing) + ", " + quoted(replacement) + ", " +
+        std::to_string(flags) + ")");
+    if (existing == nullptr || replacement == nullptr) return FALSE;
+    const std::string from = host_path(bounded(existing));
+    const std::string to = host_path(bounded(replacement));
+    struct stat st {};
+    if (::stat(from.c_str(), &st) != 0) return FALSE;
+    struct stat target {};
+    if (::stat(to.c_str(), &target) == 0) {
+        // An existing file is replaced only when asked; a folder never is.
+        if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 || S_ISDIR(target.st_mode)) return FALSE;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0 ? TRUE : FALSE;
+}
+
 TM_EXPORT HWND WINAPI FindWindowA(LPCSTR class_name, LPCSTR window_name_arg) {
     if (class_name == nullptr || window_name_arg != nullptr) return nullptr;
     if (lower(bounded(class_name, 256)) != "fs98main" || !state().main_window_exists) return nullptr;

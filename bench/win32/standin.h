@@ -34,8 +34,8 @@ TM_EXPORT std::vector<Timer> timers();
 TM_EXPORT void advance_clock_to(std::uint64_t now_ms);
 
 // "SetTimer(main, 4, 3000)", "KillTimer(main, 4)", "CreateDirectoryA(\"...\")", ...
-// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, the two profile-string
-// functions, LoadLibraryA and FreeLibrary. Window handles print as main, null or ptr.
+// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, DeleteFileA, MoveFileExA,
+// the two profile-string functions, LoadLibraryA and FreeLibrary. Window handles print as main, null or ptr.
 TM_EXPORT std::vector<std::string> call_log();
 TM_EXPORT void clear_call_log();
 

@@ -43,6 +43,20 @@ TEST_F(Win32, FoldersAndAttributes) {
     spit(path("a/f.txt"), "x");
     EXPECT_EQ(GetFileAttributesA((cd + "\\a\\f.txt").c_str()), 0x80u);
     EXPECT_EQ(GetFileAttributesA(nullptr), INVALID_FILE_ATTRIBUTES);
+
+    // Replacing a file by a freshly written one, as a careful save does.
+    spit(path("a/new.save"), "new");
+    spit(path("a/old.save"), "old");
+    EXPECT_EQ(MoveFileExA("a\\new.save", "a\\old.save", 0), FALSE);  // not asked to replace
+    EXPECT_EQ(MoveFileExA("a\\new.save", "a\\old.save", MOVEFILE_REPLACE_EXISTING), TRUE);
+    EXPECT_EQ(slurp(path("a/old.save")), "new");
+    EXPECT_FALSE(std::filesystem::exists(path("a/new.save")));
+    EXPECT_EQ(MoveFileExA("a\\missing", "a\\x", MOVEFILE_REPLACE_EXISTING), FALSE);
+    EXPECT_EQ(MoveFileExA("a\\old.save", "a", MOVEFILE_REPLACE_EXISTING), FALSE);  // a folder
+    EXPECT_EQ(DeleteFileA("a\\old.save"), TRUE);
+    EXPECT_EQ(DeleteFileA("a\\old.save"), FALSE);
+    EXPECT_EQ(DeleteFileA("a"), FALSE);  // folders are not files
+    EXPECT_TRUE(std::filesystem::is_directory(path("a")));
 }
 
 TEST_F(Win32, CurrentDirectoryAndModuleNameFollowWindowsReturnRules) {
