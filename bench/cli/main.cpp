@@ -45,20 +45,23 @@ int demo(bench::Options options) {
     std::size_t texts_seen = 0;
     bool was_open = false;
     const int fps = b.options().fps;
+    auto stamp = [&] {
+        char t[32];
+        std::snprintf(t, sizeof t, "t=%5.2fs ", b.sim_seconds());
+        return std::string(t);
+    };
     for (int frame = 1; frame <= 5 * fps; ++frame) {
         b.frames(1);
-        auto calls = b.simconnect_log();
-        bool open_now = false;
-        for (const auto& c : calls)
-            if (c.rfind("SimConnect_Open(", 0) == 0) open_now = true;
-        if (open_now && !was_open) std::cout << "t=" << bench::format_number(b.sim_seconds()) << "s SimConnect: " << calls.size() << " calls so far\n";
-        was_open = open_now;
+        if (b.simconnect_open() != was_open) {
+            was_open = b.simconnect_open();
+            std::cout << stamp() << "SimConnect connection " << (was_open ? "open" : "closed") << " ("
+                      << b.simconnect_log().size() << " SimConnect calls so far)\n";
+        }
         auto texts = b.texts();
-        for (; texts_seen < texts.size(); ++texts_seen)
-            std::cout << "t=" << bench::format_number(b.sim_seconds()) << "s on screen: " << texts[texts_seen] << "\n";
+        for (; texts_seen < texts.size(); ++texts_seen) std::cout << stamp() << "on screen: " << texts[texts_seen] << "\n";
         if (frame % fps == 0)
-            std::cout << "t=" << bench::format_number(b.sim_seconds()) << "s " << b.calculator_log().size()
-                      << " calculator strings, " << b.key_log().size() << " key events so far\n";
+            std::cout << stamp() << b.calculator_log().size() << " calculator strings, " << b.key_log().size()
+                      << " key events, " << b.simconnect_log().size() << " SimConnect calls so far\n";
     }
     std::cout << "window 1400 (selector arrow) " << (b.window_open(1400) ? "open" : "closed") << "\n";
     b.unload();

@@ -807,6 +807,7 @@ std::vector<std::string> since(std::vector<std::string> all, std::size_t mark) {
 std::vector<std::string> Bench::simconnect_log() const { return since(scstandin::call_log(), impl_->mark_simconnect); }
 std::vector<std::string> Bench::texts() const { return since(scstandin::texts(), impl_->mark_texts); }
 std::vector<std::string> Bench::faults() const { return impl_->fault_list; }
+bool Bench::simconnect_open() const { return scstandin::is_open(); }
 double Bench::sim_seconds() const { return static_cast<double>(impl_->frame_count) / impl_->options.fps; }
 const Options& Bench::options() const { return impl_->options; }
 void Bench::set_fault_stream(std::ostream* stream) { impl_->fault_stream = stream; }

@@ -109,6 +109,7 @@ public:
     // Also print each new fault there as it happens ("bench: ..."); null to stop.
     void set_fault_stream(std::ostream* stream);
 
+    bool simconnect_open() const;  // the module's SimConnect connection is open
     double sim_seconds() const;
     const Options& options() const;
 

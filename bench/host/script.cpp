@@ -363,6 +363,13 @@ std::string Bench::Impl::exec(Bench& bench, std::string_view line) {
         throw ExpectationFailed("expected text " + quoted(t[1].text) + ", found " +
                                 (seen.empty() ? "no text since the mark" : seen));
     }
+    if (cmd == "expect-simconnect") {
+        arity(t, 2, 2, "expect-simconnect \"TEXT\"");
+        for (const auto& call : bench.simconnect_log())
+            if (call.find(t[1].text) != std::string::npos) return {};
+        throw ExpectationFailed("expected a SimConnect call containing " + quoted(t[1].text) +
+                                ", found none since the mark");
+    }
     if (cmd == "dump") {
         arity(t, 1, 2, "dump [PREFIX]");
         std::string prefix = t.size() == 2 ? upper(t[1].text) : std::string();
