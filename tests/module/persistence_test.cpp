@@ -1,0 +1,242 @@
+// The cockpit kept beside every saved flight, the configuration file, and the presets.
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "scenario.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using scenario::count_key;
+using scenario::count_lines;
+
+fs::path panel_folder(const bench::Bench& b) {
+    return fs::path(b.options().root) / "SimObjects" / "Airplanes" / "VK_Tarmelon" / "panel";
+}
+
+fs::path save_file(const bench::Bench& b, const std::string& flight) {
+    return panel_folder(b) / "PanelSave" / (flight + ".save");
+}
+
+// The keys of section PANELSTATE of a saved state, as written.
+std::map<int, std::string> read_state(const fs::path& file) {
+    std::ifstream in(file);
+    std::map<int, std::string> keys;
+    std::string line;
+    bool in_section = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            in_section = line == "[PANELSTATE]";
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (in_section && eq != std::string::npos) keys[std::stoi(line.substr(0, eq))] = line.substr(eq + 1);
+    }
+    return keys;
+}
+
+void write_file(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+const std::string kSaved = "SimConnect_Text(258, 5, 0, 18, \"Panel state saved\")";
+const std::string kLoaded = "SimConnect_Text(258, 5, 0, 19, \"Panel state loaded\")";
+
+TEST(PanelState, SavingAFlightWritesAllItemsBesideIt) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.set("L:Lights_nav_POS, bool", 1);
+    b.set("L:GEN1OnOffPos, number", 0);
+    b.mark();
+    b.exec("save \"C:/Flights/My Flight.FLT\"");
+    b.frames(2);
+    const auto keys = read_state(save_file(b, "My Flight.FLT"));
+    ASSERT_EQ(keys.size(), 103u);
+    EXPECT_EQ(keys.at(1), "1");
+    EXPECT_EQ(keys.at(81), "0");
+    EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 1u);
+    EXPECT_FALSE(fs::exists(save_file(b, "My Flight.FLT.new")));
+
+    // Saving again keeps one file, the later values winning.
+    b.set("L:Lights_nav_POS, bool", 0);
+    b.exec("save \"D:\\Flights\\My Flight.FLT\"");
+    b.frames(2);
+    EXPECT_EQ(read_state(save_file(b, "My Flight.FLT")).at(1), "0");
+    EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 2u);
+}
+
+TEST(PanelState, EarlyAndAutomaticSavesAreIgnored) {
+    bench::Bench b;
+    b.exec("save \"C:/Flights/Early.FLT\"");  // before base tick + 5
+    b.frames(1);
+    EXPECT_FALSE(fs::exists(save_file(b, "Early.FLT")));
+    scenario::settle(b);
+    for (const char* name : {"C:/x/fltsim.flt", "C:/x/Previous Flight.FLT", "Program generated temporary flight.FLT"}) {
+        b.exec(std::string("save \"") + name + "\"");
+        b.frames(1);
+    }
+    EXPECT_FALSE(fs::exists(panel_folder(b) / "PanelSave") && !fs::is_empty(panel_folder(b) / "PanelSave"));
+    EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 0u);
+}
+
+TEST(PanelState, AnOverlongFlightNameWritesNothingAnywhere) {
+    bench::Bench b;
+    scenario::settle(b);
+    const std::string name(250, 'N');
+    b.exec("save \"C:/Flights/" + name + ".FLT\"");
+    b.frames(2);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 0u);
+    const fs::path saves = panel_folder(b) / "PanelSave";
+    if (fs::exists(saves)) {
+        EXPECT_TRUE(fs::is_empty(saves));
+    }
+    EXPECT_TRUE(b.faults().empty());
+}
+
+// Every item goes through a load and comes back out of the next save unchanged, negative
+// values included: restore and gather are inverse for every one of the 103 items.
+TEST(PanelState, RoundTripRestoresEveryItem) {
+    fs::path root;
+    std::map<int, std::string> written;
+    {
+        bench::Bench b;
+        root = b.options().root;
+        std::ostringstream file;
+        file << "[PANELSTATE]\r\n";
+        for (int i = 0; i < 103; ++i) {
+            int value = i * 7 - 300;            // plenty of negatives
+            if (i == 11 || i == 12) value = 1;  // HP cocks are flags
+            if (i >= 95 && i <= 97) value = 10 + i;  // courses and heading are key parameters
+            if (i == 99) value = 0;             // parking brake: on or off
+            file << i << "=" << value << "\r\n";
+            written[i] = std::to_string(value);
+        }
+        write_file(save_file(b, "Round Trip.FLT"), file.str());
+    }
+    bench::Options options;
+    options.root = root.string();
+    options.flight = "C:\\Flights\\Round Trip.FLT";
+    bench::Bench b(options);
+    scenario::settle(b);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 1u);
+    b.exec("save \"C:/Flights/Copy.FLT\"");
+    b.frames(2);
+    const auto saved = read_state(save_file(b, "Copy.FLT"));
+    ASSERT_EQ(saved.size(), 103u);
+    for (int i = 0; i < 103; ++i) EXPECT_EQ(saved.at(i), written.at(i)) << "item " << i;
+    EXPECT_EQ(b.get("L:AircraftBattPos, number"), 47 * 7 - 300);
+}
+
+TEST(PanelState, HandEditedFileLoadsWhatItHolds) {
+    fs::path root;
+    {
+        bench::Bench b;
+        root = b.options().root;
+        write_file(save_file(b, "Edited.FLT"),
+                   "; edited by hand\n[panelstate]\n  1 = 1\ngarbage line\n[OTHER]\n2=1\n[PANELSTATE]\n5=abc\n19=  -3xyz\n20=99999999999999999\n");
+    }
+    bench::Options options;
+    options.root = root.string();
+    options.flight = "C:/Flights/Edited.FLT";
+    bench::Bench b(options);
+    scenario::settle(b);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 1u);
+    EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 1);
+    EXPECT_EQ(b.get("L:Lights_taxi_POS, bool"), 0);  // [OTHER] is not the panel state
+    EXPECT_EQ(b.get("L:Lights_Master, bool"), 0);
+    EXPECT_EQ(b.get("L:GearUpButton, bool"), -3);
+    EXPECT_EQ(b.get("L:GearDownButton, bool"), 2147483647);
+    EXPECT_EQ(b.get("L:BellyTankPortPump, bool"), 0);
+    EXPECT_EQ(b.get("L:TarmelonGroundPower, bool"), 0);
+}
+
+TEST(PanelState, TruncatedFileAndMissingFile) {
+    fs::path root;
+    {
+        bench::Bench b;
+        root = b.options().root;
+        write_file(save_file(b, "Cut.FLT"), "[PANELSTATE]\r\n0=1\r\n1=1\r\n2=");
+    }
+    {
+        bench::Options options;
+        options.root = root.string();
+        options.flight = "C:/Flights/Cut.FLT";
+        bench::Bench b(options);
+        scenario::settle(b);
+        EXPECT_EQ(b.get("L:TarmelonGroundPower, bool"), 1);
+        EXPECT_EQ(b.get("L:Lights_taxi_POS, bool"), 0);
+    }
+    bench::Options options;
+    options.root = root.string();
+    options.flight = "C:/Flights/Nothing Saved.FLT";
+    bench::Bench b(options);
+    scenario::settle(b);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 0u);
+}
+
+TEST(PanelState, ExcludedLoadedFlightIsNotRestored) {
+    fs::path root;
+    {
+        bench::Bench b;
+        root = b.options().root;
+        write_file(save_file(b, "FLTSIM.FLT"), "[PANELSTATE]\n1=1\n");
+    }
+    bench::Options options;
+    options.root = root.string();
+    options.flight = "C:/x/fltsim.FLT";
+    bench::Bench b(options);
+    scenario::settle(b);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 0u);
+}
+
+TEST(Config, ElectricStartVoltsFromTheConfigurationFile) {
+    fs::path root;
+    {
+        bench::Bench b;
+        root = b.options().root;
+        write_file(panel_folder(b) / "Tarmelon.cfg", "[ElectricStart]\r\nVolts= 26 volts\r\n");
+    }
+    bench::Options options;
+    options.root = root.string();
+    bench::Bench b(options);
+    EXPECT_EQ(b.get("L:ElecStartVolts, number"), 26);
+}
+
+TEST(Presets, ReadyPresetSetsItsTable) {
+    bench::Bench b;
+    scenario::settle(b);
+    const std::pair<const char*, double> ready[] = {
+        {"L:TarmelonGroundPower, bool", 0}, {"L:Lights_landing_POS, number", 2}, {"L:Land_Light_Anim,number", 100},
+        {"L:CDLVoiceSwitch_POS, number", 2}, {"L:throttle1Position,number", 15}, {"L:Top2BellyTransCockPos, number", 3},
+        {"L:stbdLPCockPos, number", 2}, {"L:AircraftBattPos, number", 3}, {"L:Canopy Heat Position, bool", 1},
+        {"L:AP_AIL_SWITCH, bool", 1}, {"L:Gen1CircuitBreaker, bool", 0}, {"L:StrobeSwitch1, number", 1},
+        {"L:Dive_brake_switch_pos, number", 100}, {"L:radalt_limit_on, number", 1}, {"L:NoseConePos,number", 0},
+    };
+    for (const auto& [name, value] : ready) EXPECT_EQ(b.get(name), value) << name;
+    // The simulator's lights follow the switches.
+    EXPECT_EQ(b.get("A:LIGHT NAV, bool"), 1);
+    EXPECT_EQ(b.get("A:LIGHT TAXI, bool"), 1);
+    EXPECT_EQ(b.get("A:LIGHT BEACON, bool"), 1);
+}
+
+TEST(Presets, ReadyPresetInTheAirKeepsTheGearUp) {
+    bench::Bench b;
+    b.set("A:SIM ON GROUND, bool", 0);
+    b.set("A:GENERAL ENG COMBUSTION:1, bool", 1);
+    b.set("A:GENERAL ENG COMBUSTION:2, bool", 1);
+    b.unload();
+    b.mark();
+    b.load();
+    scenario::settle(b);
+    EXPECT_EQ(b.get("L:GearUpButton, bool"), 1);
+    EXPECT_EQ(b.get("L:GearDownButton, bool"), 0);
+    EXPECT_EQ(count_key(b, 65700, 0), 1u);
+    EXPECT_EQ(count_key(b, 66224), 0u);  // both engines running: no start
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+// Loading and unloading the module, the frame driver's start-up sequence, and the cockpit's
+// initial state, as the simulator drives them.
+#include <cmath>
+
+#include "scenario.h"
+
+namespace {
+
+using scenario::count_key;
+using scenario::count_lines;
+using scenario::count_prefix;
+
+TEST(Startup, ModuleInitConnectsAndSetsTheFuelSelectors) {
+    bench::Bench b;
+    const auto& keys = b.key_log();
+    ASSERT_GE(keys.size(), 3u);
+    EXPECT_EQ(keys[0].id, 65774u);
+    EXPECT_EQ(keys[1].id, 65962u);
+    EXPECT_EQ(keys[1].param, 1u);
+    EXPECT_EQ(keys[2].id, 66523u);
+    EXPECT_EQ(keys[2].param, 1u);
+    const auto log = b.simconnect_log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0].rfind("SimConnect_Open(\"", 0), 0u) << log[0];
+    EXPECT_NE(log[0].find("\", null, 0, null, 4294967295)"), std::string::npos) << log[0];
+    EXPECT_EQ(log[1].rfind("SimConnect_CallDispatch(", 0), 0u) << log[1];
+}
+
+TEST(Startup, UnloadRunsEveryStopStepInOrder) {
+    for (bool connected : {true, false}) {
+        bench::Options options;
+        options.simconnect = connected;
+        bench::Bench b(options);
+        b.frames(2);
+        b.mark();
+        b.unload();
+        const auto log = b.simconnect_log();
+        EXPECT_TRUE(scenario::in_order(log, {"SimConnect_MenuDeleteSubItem(50, 54)", "SimConnect_MenuDeleteSubItem(50, 55)",
+                                             "SimConnect_MenuDeleteSubItem(50, 56)", "SimConnect_MenuDeleteSubItem(50, 57)",
+                                             "SimConnect_MenuDeleteSubItem(50, 58)", "SimConnect_MenuDeleteSubItem(50, 59)",
+                                             "SimConnect_MenuDeleteItem(50)", "SimConnect_Close()"}))
+            << "connected " << connected;
+        const auto& keys = b.key_log();
+        ASSERT_GE(keys.size(), 2u);
+        EXPECT_EQ(keys[0].id, 65962u);
+        EXPECT_EQ(keys[1].id, 66523u);
+    }
+}
+
+TEST(Startup, NoConnectionIsReportedFromBaseTickPlusFive) {
+    bench::Options options;
+    options.simconnect = false;
+    bench::Bench b(options);
+    const std::string text =
+        "SimConnect_Text(258, 0, 0, 67, \"SimConnect has failed to connect. Please restart Flight Simulator.\")";
+    b.frames(4);
+    EXPECT_EQ(count_lines(b.simconnect_log(), text), 0u);
+    b.frames(1);
+    EXPECT_EQ(count_lines(b.simconnect_log(), text), 1u);
+    b.frames(3);
+    EXPECT_EQ(count_lines(b.simconnect_log(), text), 4u);  // every frame while it lasts
+}
+
+TEST(Startup, ConnectedModuleShowsNoFailure) {
+    bench::Bench b;
+    b.frames(30);
+    EXPECT_EQ(count_prefix(b.simconnect_log(), "SimConnect_Text(258, 0, 0, 67"), 0u);
+}
+
+TEST(Startup, InitialStateWritesTheCockpit) {
+    bench::Options options;
+    options.simconnect = false;  // no ready preset interferes with the initial values
+    bench::Bench b(options);
+    EXPECT_EQ(b.get("L:Canopy_Locked_Indicator, bool"), 1);
+    EXPECT_EQ(b.get("L:ailPosVC,number"), 50);
+    EXPECT_EQ(b.get("L:Throttle1Position,number"), 15);
+    EXPECT_EQ(b.get("L:VSIneedle,number"), 1000);
+    EXPECT_EQ(b.get("L:AutoFuelStatus, number"), 2);
+    EXPECT_EQ(b.get("L:portLPCockPos, number"), 2);
+    EXPECT_EQ(b.get("L:Dive_brake_switch_pos, number"), 100);
+    // Mirrors derived from the positions: bank 4, LP cocks 2, battery 3, cabin air 1.
+    EXPECT_EQ(b.get("L:BankPosVC,number"), 50);
+    EXPECT_EQ(b.get("L:BankPos,number"), 4);
+    EXPECT_EQ(b.get("L:Hydpan_port_fuelcocks,bool"), 1);
+    EXPECT_EQ(b.get("L:PortFuelCocksCover,bool"), 1);
+    EXPECT_EQ(b.get("L:Hydpan_aircraft_battery,bool"), 1);
+    EXPECT_EQ(b.get("L:Hydpan_batteryguard,bool"), 0);
+    EXPECT_EQ(b.get("L:TO_HotColdVC,enum"), 1);
+    EXPECT_EQ(b.get("L:OxyPercentSwitchVC, bool"), 1);
+    // The transponder starts on 7000; the VOR 1 course is set to 360.
+    EXPECT_EQ(count_key(b, 65715, 0x7000), 1u);
+    EXPECT_EQ(count_key(b, 65716, 360), 1u);
+    // Every hidden window is cycled open and closed once, and the arrow window is left open.
+    EXPECT_EQ(count_key(b, 66507, 100), 1u);
+    EXPECT_EQ(count_key(b, 66508, 1900), 1u);
+    EXPECT_EQ(count_key(b, 66507, 1400), 0u);  // the arrow window is already open
+    EXPECT_TRUE(b.window_open(1400));
+}
+
+TEST(Startup, SimulatorLightsAreSwitchedOffOnlyWhereOn) {
+    bench::Bench b;
+    b.set("A:LIGHT STROBE, bool", 1);
+    b.set("A:LIGHT NAV, bool", 1);
+    b.unload();
+    // The aircraft keeps its lights across a reload of the module.
+    b.load();
+    EXPECT_EQ(count_key(b, 66053, 1), 1u);
+    EXPECT_EQ(count_key(b, 66379, 1), 1u);
+    EXPECT_EQ(count_key(b, 66060), 0u);
+    EXPECT_EQ(count_key(b, 66377), 0u);
+}
+
+TEST(Startup, ReadyPresetFollowsTheInitialState) {
+    bench::Bench b;
+    b.frames(2);
+    EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 0);
+    scenario::settle(b);
+    // Ready: switches on, the simulator's engines started once, avionics and pitot heat on.
+    EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 1);
+    EXPECT_EQ(b.get("L:AP_POWER_SWITCH, bool"), 1);
+    EXPECT_EQ(b.get("L:Top2BellyTransCockPos, number"), 3);
+    EXPECT_EQ(count_key(b, 66701, 1), 1u);
+    EXPECT_EQ(count_key(b, 66074, 1), 1u);
+    EXPECT_EQ(count_key(b, 66224, 1), 1u);
+    // On the ground the gear stays down.
+    EXPECT_EQ(b.get("L:GearDownButton, bool"), 1);
+    EXPECT_EQ(count_key(b, 65700, 1), 1u);
+    // Applied once only.
+    b.frames(40);
+    EXPECT_EQ(count_key(b, 66701, 1), 1u);
+}
+
+TEST(FrameDriver, HeadingRepeaters) {
+    bench::Bench b;
+    struct Case {
+        double heading, selector, course;
+        double bug, pointer, centre;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0, 0, 0},
+        {181, 90, 90, 748, 2692, 2700},
+        {360, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        b.set_token(81, c.heading);
+        b.set_token(855, c.selector);
+        b.set_token(854, c.course);
+        b.frames(1);
+        EXPECT_EQ(b.get("L:HSI_heading_bug,number"), c.bug) << c.heading << " " << c.selector;
+        EXPECT_EQ(b.get("L:Autopilot_pointer,number"), c.pointer) << c.heading;
+        EXPECT_EQ(b.get("L:HSI_course_centre,number"), c.centre) << c.heading;
+    }
+}
+
+TEST(FrameDriver, StrobeSwitchesDriveFourLights) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.set("L:Lights_Master, bool", 1);
+    b.set("L:StrobeSwitch1,number", 0);
+    b.set("L:StrobeSwitch2,number", 2);
+    b.frames(2);
+    EXPECT_EQ(b.get("A:LIGHT STROBE, bool"), 1);
+    EXPECT_EQ(b.get("A:LIGHT WING, bool"), 0);
+    EXPECT_EQ(b.get("A:LIGHT LOGO, bool"), 0);
+    EXPECT_EQ(b.get("A:LIGHT CABIN, bool"), 1);
+
+    b.set("L:StrobeSwitch1,number", 2);
+    b.set("L:StrobeSwitch2,number", 0);
+    b.frames(2);
+    EXPECT_EQ(b.get("A:LIGHT STROBE, bool"), 0);
+    EXPECT_EQ(b.get("A:LIGHT WING, bool"), 1);
+    EXPECT_EQ(b.get("A:LIGHT LOGO, bool"), 1);
+    EXPECT_EQ(b.get("A:LIGHT CABIN, bool"), 0);
+
+    // Switch value 3 changes nothing; the master off puts every light out.
+    b.mark();
+    b.set("L:StrobeSwitch1,number", 3);
+    b.frames(2);
+    EXPECT_EQ(count_key(b, 66053), 0u);
+    EXPECT_EQ(count_key(b, 66378), 0u);
+    b.set("L:Lights_Master, bool", 0);
+    b.frames(2);
+    EXPECT_EQ(b.get("A:LIGHT WING, bool"), 0);
+    EXPECT_EQ(b.get("A:LIGHT LOGO, bool"), 0);
+}
+
+// Misting needs a long cruise above the threshold (30000 to 36999 feet) and a descent.
+TEST(FrameDriver, CanopyMistsAfterALongHighCruiseAndClears) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.set("L:Canopy Heat Position, bool", 0);
+    b.set("L:Pull_Demist,number", 0);
+    const double start = b.token(604);
+
+    // 1799 seconds above the highest threshold, then down: no mist.
+    b.set_token(74, 37000);
+    b.set_token(604, start + 1);
+    b.frames(1);
+    b.set_token(604, start + 1800);
+    b.set_token(74, 20000);
+    b.frames(1);
+    b.set_token(604, start + 1900);
+    b.frames(1);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Light,number"), 0);
+
+    // 1800 seconds: the canopy mists up in five-second steps to level 7.
+    b.set_token(74, 37000);
+    b.set_token(604, start + 2000);
+    b.frames(1);
+    b.set_token(74, 20000);
+    b.set_token(604, start + 3800);
+    b.frames(1);
+    b.set_token(604, start + 3805);
+    b.frames(1);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Light,number"), 1);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Light_External,number"), 1);
+    for (int s = 3810; s <= 3840; s += 5) {
+        b.set_token(604, start + s);
+        b.frames(1);
+    }
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Heavy,number"), 1);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Medium,number"), 1);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Heavy_External,number"), 1);
+
+    // Both demist controls on: it clears step by step.
+    b.set("L:Canopy Heat Position, bool", 1);
+    b.set("L:Pull_Demist,number", 1);
+    for (int s = 3845; s <= 3885; s += 5) {
+        b.set_token(604, start + s);
+        b.frames(1);
+    }
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Light,number"), 0);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Heavy,number"), 0);
+    EXPECT_EQ(b.get("L:Tarmelon_Mist_Step,number"), 0);
+}
+
+}  // namespace
