@@ -64,7 +64,7 @@ TEST(PanelState, SavingAFlightWritesAllItemsBesideIt) {
 
     // Saving again keeps one file, the later values winning.
     b.set("L:Lights_nav_POS, bool", 0);
-    b.exec("save \"D:\\Flights\\My Flight.FLT\"");
+    b.exec("save \"D:\\\\Flights\\\\My Flight.FLT\"");
     b.frames(2);
     EXPECT_EQ(read_state(save_file(b, "My Flight.FLT")).at(1), "0");
     EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 2u);
@@ -87,8 +87,9 @@ TEST(PanelState, EarlyAndAutomaticSavesAreIgnored) {
 TEST(PanelState, AnOverlongFlightNameWritesNothingAnywhere) {
     bench::Bench b;
     scenario::settle(b);
-    const std::string name(250, 'N');
-    b.exec("save \"C:/Flights/" + name + ".FLT\"");
+    // The flight's path fits the simulator's 260 bytes; the panel-state path would not.
+    const std::string name(240, 'N');
+    b.exec("save \"C:/F/" + name + ".FLT\"");
     b.frames(2);
     EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 0u);
     const fs::path saves = panel_folder(b) / "PanelSave";
@@ -101,11 +102,10 @@ TEST(PanelState, AnOverlongFlightNameWritesNothingAnywhere) {
 // Every item goes through a load and comes back out of the next save unchanged, negative
 // values included: restore and gather are inverse for every one of the 103 items.
 TEST(PanelState, RoundTripRestoresEveryItem) {
-    fs::path root;
+    scenario::TempRoot root;
     std::map<int, std::string> written;
     {
-        bench::Bench b;
-        root = b.options().root;
+        bench::Bench b(root.options());
         std::ostringstream file;
         file << "[PANELSTATE]\r\n";
         for (int i = 0; i < 103; ++i) {
@@ -118,10 +118,7 @@ TEST(PanelState, RoundTripRestoresEveryItem) {
         }
         write_file(save_file(b, "Round Trip.FLT"), file.str());
     }
-    bench::Options options;
-    options.root = root.string();
-    options.flight = "C:\\Flights\\Round Trip.FLT";
-    bench::Bench b(options);
+    bench::Bench b(root.options("C:\\Flights\\Round Trip.FLT"));
     scenario::settle(b);
     EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 1u);
     b.exec("save \"C:/Flights/Copy.FLT\"");
@@ -133,17 +130,13 @@ TEST(PanelState, RoundTripRestoresEveryItem) {
 }
 
 TEST(PanelState, HandEditedFileLoadsWhatItHolds) {
-    fs::path root;
+    scenario::TempRoot root;
     {
-        bench::Bench b;
-        root = b.options().root;
+        bench::Bench b(root.options());
         write_file(save_file(b, "Edited.FLT"),
-                   "; edited by hand\n[panelstate]\n  1 = 1\ngarbage line\n[OTHER]\n2=1\n[PANELSTATE]\n5=abc\n19=  -3xyz\n20=99999999999999999\n");
+                   "; edited by hand\n[panelstate]\n  1 = 1\ngarbage line\n5=abc\n19=  -3xyz\n20=99999999999999999\n[OTHER]\n2=1\n");
     }
-    bench::Options options;
-    options.root = root.string();
-    options.flight = "C:/Flights/Edited.FLT";
-    bench::Bench b(options);
+    bench::Bench b(root.options("C:/Flights/Edited.FLT"));
     scenario::settle(b);
     EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 1u);
     EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 1);
@@ -156,54 +149,40 @@ TEST(PanelState, HandEditedFileLoadsWhatItHolds) {
 }
 
 TEST(PanelState, TruncatedFileAndMissingFile) {
-    fs::path root;
+    scenario::TempRoot root;
     {
-        bench::Bench b;
-        root = b.options().root;
+        bench::Bench b(root.options());
         write_file(save_file(b, "Cut.FLT"), "[PANELSTATE]\r\n0=1\r\n1=1\r\n2=");
     }
     {
-        bench::Options options;
-        options.root = root.string();
-        options.flight = "C:/Flights/Cut.FLT";
-        bench::Bench b(options);
+        bench::Bench b(root.options("C:/Flights/Cut.FLT"));
         scenario::settle(b);
         EXPECT_EQ(b.get("L:TarmelonGroundPower, bool"), 1);
         EXPECT_EQ(b.get("L:Lights_taxi_POS, bool"), 0);
     }
-    bench::Options options;
-    options.root = root.string();
-    options.flight = "C:/Flights/Nothing Saved.FLT";
-    bench::Bench b(options);
+    bench::Bench b(root.options("C:/Flights/Nothing Saved.FLT"));
     scenario::settle(b);
     EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 0u);
 }
 
 TEST(PanelState, ExcludedLoadedFlightIsNotRestored) {
-    fs::path root;
+    scenario::TempRoot root;
     {
-        bench::Bench b;
-        root = b.options().root;
+        bench::Bench b(root.options());
         write_file(save_file(b, "FLTSIM.FLT"), "[PANELSTATE]\n1=1\n");
     }
-    bench::Options options;
-    options.root = root.string();
-    options.flight = "C:/x/fltsim.FLT";
-    bench::Bench b(options);
+    bench::Bench b(root.options("C:/x/fltsim.FLT"));
     scenario::settle(b);
     EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 0u);
 }
 
 TEST(Config, ElectricStartVoltsFromTheConfigurationFile) {
-    fs::path root;
+    scenario::TempRoot root;
     {
-        bench::Bench b;
-        root = b.options().root;
+        bench::Bench b(root.options());
         write_file(panel_folder(b) / "Tarmelon.cfg", "[ElectricStart]\r\nVolts= 26 volts\r\n");
     }
-    bench::Options options;
-    options.root = root.string();
-    bench::Bench b(options);
+    bench::Bench b(root.options());
     EXPECT_EQ(b.get("L:ElecStartVolts, number"), 26);
 }
 

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,33 @@ inline bool in_order(const std::vector<std::string>& lines, const std::vector<st
     }
     return true;
 }
+
+// A simulator folder that outlives several benches (each of which would otherwise make and
+// remove its own), removed at the end of the test.
+class TempRoot {
+public:
+    TempRoot() {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = std::filesystem::temp_directory_path() / ("tarmelon-test-" + std::to_string(stamp));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempRoot() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    bench::Options options(const std::string& flight = "") const {
+        bench::Options o;
+        o.root = path_.string();
+        o.flight = flight;
+        return o;
+    }
+
+private:
+    std::filesystem::path path_;
+};
 
 // Frames until the start-up sequence has applied the ready preset and settled.
 inline void settle(bench::Bench& b) { b.frames(18); }
