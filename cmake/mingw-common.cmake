@@ -1,5 +1,6 @@
-# Shared part of the MinGW-w64 toolchain files. Prefers the win32 thread-model compilers
-# (no libwinpthread at run time); falls back to the plain names.
+# Shared part of the MinGW-w64 toolchain files. TARMELON_MINGW_THREADS picks Debian's
+# thread-model variant of the compilers (win32: no threading library at all; posix: std::mutex
+# and std::thread through winpthread, linked statically); falls back to the plain names.
 foreach(tool_lang IN ITEMS C CXX)
   if(tool_lang STREQUAL "C")
     set(tool_name gcc)
@@ -7,7 +8,7 @@ foreach(tool_lang IN ITEMS C CXX)
     set(tool_name g++)
   endif()
   find_program(TARMELON_${tool_lang}_COMPILER
-    NAMES ${TARMELON_MINGW_PREFIX}-${tool_name}-win32 ${TARMELON_MINGW_PREFIX}-${tool_name}
+    NAMES ${TARMELON_MINGW_PREFIX}-${tool_name}-${TARMELON_MINGW_THREADS} ${TARMELON_MINGW_PREFIX}-${tool_name}
     REQUIRED)
   set(CMAKE_${tool_lang}_COMPILER ${TARMELON_${tool_lang}_COMPILER})
 endforeach()
