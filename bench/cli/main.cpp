@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench.h"
+#include "demo.h"
 #include "text.h"
 
 namespace {
@@ -24,50 +25,6 @@ constexpr const char* kUsage =
 int usage_error(const std::string& why) {
     std::cerr << "tarmelon-bench: " << why << "\n" << kUsage;
     return 2;
-}
-
-int demo(bench::Options options) {
-    std::cout << "Tarmelon bench: demo flight\n";
-    bench::Bench b(options);
-    b.set_fault_stream(&std::cerr);
-    std::cout << "module " << b.options().module_path << "\nsimulator folder " << b.options().root << "\n";
-    auto gauges = b.gauges();
-    std::cout << "loaded: " << gauges.size() << " gauges, " << b.instance_count() << " gauge instances\n";
-    for (const auto& g : gauges) {
-        std::string where;
-        for (auto w : g.windows) where += (where.empty() ? "" : ",") + (w == 0 ? std::string("main view") : std::to_string(w));
-        char line[200];
-        std::snprintf(line, sizeof line, "  %-24s %3d elements %3d mouse records  %-11s in %s\n", g.name.c_str(),
-                      g.elements, g.mouse_records, g.has_callback ? "callback" : "no callback",
-                      where.empty() ? "no window" : where.c_str());
-        std::cout << line;
-    }
-    std::size_t texts_seen = 0;
-    bool was_open = false;
-    const int fps = b.options().fps;
-    auto stamp = [&] {
-        char t[32];
-        std::snprintf(t, sizeof t, "t=%5.2fs ", b.sim_seconds());
-        return std::string(t);
-    };
-    for (int frame = 1; frame <= 5 * fps; ++frame) {
-        b.frames(1);
-        if (b.simconnect_open() != was_open) {
-            was_open = b.simconnect_open();
-            std::cout << stamp() << "SimConnect connection " << (was_open ? "open" : "closed") << " ("
-                      << b.simconnect_log().size() << " SimConnect calls so far)\n";
-        }
-        auto texts = b.texts();
-        for (; texts_seen < texts.size(); ++texts_seen) std::cout << stamp() << "on screen: " << texts[texts_seen] << "\n";
-        if (frame % fps == 0)
-            std::cout << stamp() << b.calculator_log().size() << " calculator strings, " << b.key_log().size()
-                      << " key events, " << b.simconnect_log().size() << " SimConnect calls so far\n";
-    }
-    std::cout << "window 1400 (selector arrow) " << (b.window_open(1400) ? "open" : "closed") << "\n";
-    b.unload();
-    auto faults = b.faults();
-    std::cout << "unloaded; " << (faults.empty() ? "no faults" : std::to_string(faults.size()) + " distinct faults") << "\n";
-    return 0;
 }
 
 }  // namespace
@@ -104,7 +61,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        if (scripts.empty()) return demo(options);
+        if (scripts.empty()) return run_demo(options);
         int status = 0;
         // Each script is its own scenario: a fresh bench (and a fresh module) per script.
         for (const auto& path : scripts) {
