@@ -164,14 +164,18 @@ TEST(ElementChain, FindSetAndClearByIndex) {
     EXPECT_EQ(find_element(el(e.background), 2), el(e.b));
     EXPECT_EQ(find_element(el(e.background), 3), nullptr);
     EXPECT_EQ(find_element(el(e.background), -1), nullptr);
-    EXPECT_EQ(e.a.header.gauge_header, &gauge);
+    const sdk::GAUGEHDR* owner = e.a.header.gauge_header;  // (packed field: copied, not referenced)
+    EXPECT_EQ(owner, &gauge);
 
     set_element_flags(el(e.background), 2, DRAW_HIDDEN);
-    EXPECT_EQ(e.b.header.image_flags, ICON_FLAGS | DRAW_HIDDEN);
+    sdk::FLAGS flags = e.b.header.image_flags;
+    EXPECT_EQ(flags, ICON_FLAGS | DRAW_HIDDEN);
     clear_element_flags(el(e.background), 2, DRAW_HIDDEN);
-    EXPECT_EQ(e.b.header.image_flags, ICON_FLAGS);
+    flags = e.b.header.image_flags;
+    EXPECT_EQ(flags, ICON_FLAGS);
     set_element_flags(el(e.background), 9, DRAW_HIDDEN);  // no such element: nothing happens
-    EXPECT_EQ(e.b.header.image_flags, ICON_FLAGS);
+    flags = e.b.header.image_flags;
+    EXPECT_EQ(flags, ICON_FLAGS);
 }
 
 TEST(StringElements, RedrawToggleAndBoundedText) {
