@@ -1,0 +1,10 @@
+# The module keeps everything static: it must not even import a heap allocator.
+execute_process(COMMAND nm -D --undefined-only ${LIB} OUTPUT_VARIABLE imports RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIB}")
+endif()
+string(REGEX MATCHALL "[^ \n]*(malloc|calloc|realloc|strdup|_Znw|_Zna|free)[^ \n]*" found "${imports}")
+if(found)
+  message(FATAL_ERROR "the module imports heap functions: ${found}")
+endif()
+message(STATUS "no heap functions among the module's imports")
