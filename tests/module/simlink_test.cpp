@@ -78,6 +78,38 @@ TEST(Registration, OpenRegistersEverythingInOrder) {
     }));
 }
 
+TEST(Registration, AFailedDefinitionStopsTheDataChainButNotTheRest) {
+    bench::Bench b;
+    scstandin::fail_call("SimConnect_AddToDataDefinition", 3);
+    b.frames(1);
+    const auto log = b.simconnect_log();
+    EXPECT_EQ(count_prefix(log, "SimConnect_AddToDataDefinition("), 4u);  // the failing one is the last
+    EXPECT_EQ(count_prefix(log, "SimConnect_RequestDataOnSimObject("), 0u);
+    EXPECT_EQ(count_prefix(log, "SimConnect_SubscribeToSystemEvent("), 7u);
+    EXPECT_EQ(count_prefix(log, "SimConnect_MenuAddSubItem("), 6u);
+    EXPECT_EQ(count_prefix(log, "SimConnect_RequestClientData("), 1u);
+}
+
+TEST(Registration, BatteryTopUpWaitsForAReading) {
+    {
+        // No data requests, so no voltage ever arrives: nothing is written.
+        bench::Bench b;
+        scstandin::fail_call("SimConnect_RequestDataOnSimObject");
+        b.seconds(3);
+        EXPECT_EQ(count_prefix(b.simconnect_log(), "SimConnect_SetDataOnSimObject(0,"), 0u);
+    }
+    // Once a low voltage has arrived, one volt more is written every frame until it is
+    // above 20 volts.
+    bench::Bench b;
+    b.set("A:ELECTRICAL BATTERY VOLTAGE, volts", 15);
+    b.seconds(8);
+    EXPECT_GT(count_prefix(b.simconnect_log(), "SimConnect_SetDataOnSimObject(0, 0, 0, 0, 8, 16)"), 0u);
+    EXPECT_GT(b.get("A:ELECTRICAL BATTERY VOLTAGE, volts"), 20);
+    b.mark();
+    b.seconds(3);
+    EXPECT_EQ(count_prefix(b.simconnect_log(), "SimConnect_SetDataOnSimObject(0,"), 0u);
+}
+
 TEST(Registration, InterceptedInputsReachTheModuleNotTheSimulator) {
     bench::Bench b;
     b.frames(2);
