@@ -82,6 +82,14 @@ void Bench::Impl::fault(const std::string& message) {
 void Bench::Impl::load_module(const std::string& flight) {
 #if !defined(_WIN32)
     w32standin::reset(options.root);
+#else
+    // The real Win32 calls: the simulator folder is the process's current directory, and
+    // FindWindowA("FS98MAIN") must find a real window.
+    std::error_code cd_error;
+    std::filesystem::current_path(options.root, cd_error);
+    if (cd_error) throw std::runtime_error("cannot enter the simulator folder " + options.root);
+    if (!main_window) main_window = std::make_unique<benchplatform::MainWindow>();
+    if (!main_window->created()) throw std::runtime_error("cannot create the simulator's main window: " + main_window->error());
 #endif
     scstandin::reset(standin_host(), options.simconnect);
     if (!flight.empty()) scstandin::set_loaded_flight(flight);
@@ -213,6 +221,8 @@ void Bench::Impl::run_frame() {
     windows.end_frame();
 #if !defined(_WIN32)
     if (module_loaded) w32standin::advance_clock_to(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
+#else
+    if (module_loaded) pacer.frame(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
 #endif
 }
 
@@ -644,6 +654,7 @@ const GaugeInstance* Bench::Impl::instance_for(const std::string& spec) const {
 
 Bench::Bench(Options options) : impl_(std::make_unique<Impl>()) {
     if (g_active != nullptr) throw std::logic_error("only one bench can run at a time in a process");
+    benchplatform::quiet_error_dialogs();
     if (options.fps < 1 || options.fps > 1000) throw std::invalid_argument("fps must be 1 to 1000");
     namespace fs = std::filesystem;
     if (options.root.empty()) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "calculator.h"
 #include "library.h"
 #include "panels.h"
+#include "platform.h"
 #include "sdk/gauges.h"
 #include "variables.h"
 
@@ -58,6 +60,11 @@ struct Bench::Impl : CalculatorHost {
     std::vector<GaugeInstance> instances;
     sdk::PANELS table{};
     std::uint64_t frame_count = 0;
+#if defined(_WIN32)
+    // The simulator's main window, whose messages run the module's window timers.
+    std::unique_ptr<benchplatform::MainWindow> main_window;
+    benchplatform::FramePacer pacer{false};
+#endif
 
     struct Handler {
         sdk::GAUGE_KEY_EVENT_HANDLER fn;

@@ -26,7 +26,8 @@ foreach(line ${header})
     separate_arguments(extra_args UNIX_COMMAND "${CMAKE_MATCH_1}")
   endif()
 endforeach()
-execute_process(COMMAND ${BENCH} --root ${ROOT} ${module_args} ${extra_args} ${SCRIPT}
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+execute_process(COMMAND ${emulator} ${BENCH} --root ${ROOT} ${module_args} ${extra_args} ${SCRIPT}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
 if(NOT status EQUAL want_exit)
