@@ -8,6 +8,7 @@
 #include "core/numeric.h"
 #include "core/state.h"
 #include "core/vars.h"
+#include "panels/panel_selector.h"
 #include "persist/config.h"
 #include "persist/files.h"
 
@@ -192,6 +193,7 @@ void apply_initial_state() {
     set_int("L:OxyPercentSwitchVC, bool", get_int("L:OxyPercentSwitch, bool") != 0 ? 0 : 1);
 
     for (const char* name : PANEL_SELECTOR_VARIABLES) host_register_named_variable(name);
+    reset_panel_selector();
 
     state.canopy.canopyFullyOpenSeen = 0;
     state.canopy.canopyClosed = 1;

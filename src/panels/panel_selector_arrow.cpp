@@ -1,4 +1,7 @@
-// Panel_Selector_Arrow: the arrow that opens the panel selector.
+// Panel_Selector_Arrow: the small arrow that opens the panel selector.
+#include <cstdint>
+
+#include "core/host.h"
 #include "core/state.h"
 #include "panels/catalogue.h"
 #include "panels/elements.h"
@@ -7,16 +10,31 @@
 namespace tarmelon {
 
 namespace {
+constexpr std::uint32_t KEY_PANEL_OPEN = 66507;
+constexpr std::uint32_t KEY_PANEL_CLOSE = 66508;
+constexpr std::uint32_t SELECTOR_WINDOW = 1300;
+constexpr std::uint32_t ARROW_WINDOW = 1400;
+
 struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(14852, 0, 0);
 } elements;
 const ElementChain<1> links(&panel_selector_arrow_gauge, {el(elements.background)});
+
+// Opens the selector and puts the arrow away.
+sdk::GBOOL TM_STDCALL open_selector_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    if ((flags & MOUSE_LEFT) == 0) return 0;
+    host_trigger_key_event(KEY_PANEL_OPEN, SELECTOR_WINDOW);
+    host_trigger_key_event(KEY_PANEL_CLOSE, ARROW_WINDOW);
+    return 0;
+}
 }  // namespace
 
 sdk::ELEMENT_HEADER* panel_selector_arrow_root = el(elements.background);
 
 sdk::MOUSERECT panel_selector_arrow_mouse[] = {
     mouse_begin(),
+    group(0, 0, 31, 38), tooltip("Open Panel Selector"), group_end(),
+    click(0, 0, 31, 38, sdk::CURSOR_HAND, MOUSE_LEFT, open_selector_mouse),
     mouse_end(),
     mouse_eol(),
 };
