@@ -270,6 +270,28 @@ std::string Bench::Impl::exec(Bench& bench, std::string_view line) {
         scstandin::menu_select(static_cast<std::uint32_t>(integer_arg(t[1], 0, 4294967295LL, "menu id")));
         return {};
     }
+    if (cmd == "client-data" || cmd == "expect-client-data") {
+        // Another client's side of a client-data area (the SquawkBox peer, for one):
+        // client-data "SquawkBox Data" 17 0      writes bytes at an offset
+        // expect-client-data "SquawkBox Data" 17 1
+        const bool expect = cmd == "expect-client-data";
+        arity(t, 4, expect ? 4 : 64, expect ? "expect-client-data AREA OFFSET BYTE" : "client-data AREA OFFSET BYTE...");
+        const auto offset = static_cast<std::uint32_t>(integer_arg(t[2], 0, 8191, "offset"));
+        std::vector<unsigned char> bytes;
+        for (std::size_t i = 3; i < t.size(); ++i)
+            bytes.push_back(static_cast<unsigned char>(integer_arg(t[i], 0, 255, "byte")));
+        if (!expect) {
+            scstandin::set_client_data(t[1].text, offset, bytes);
+            return {};
+        }
+        const auto area = scstandin::client_data(t[1].text);
+        if (offset >= area.size()) throw ExpectationFailed("expected client data \"" + t[1].text + "\" at " + t[2].text +
+                                                           " == " + t[3].text + ", found no such area or offset");
+        if (area[offset] != bytes[0])
+            throw ExpectationFailed("expected client data \"" + t[1].text + "\" at " + t[2].text + " == " + t[3].text +
+                                    ", found " + std::to_string(area[offset]));
+        return {};
+    }
     if (cmd == "save") {
         arity(t, 2, 2, "save NAME");
         if (t[1].text.empty() || t[1].text.size() > 259) throw ScriptError("flight name must be 1 to 259 characters");
