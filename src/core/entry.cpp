@@ -4,6 +4,7 @@
 #include "core/host.h"
 #include "core/initial_state.h"
 #include "core/key_events.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "simlink/connection.h"
 #include "sdk/win32.h"
@@ -14,9 +15,6 @@ ModuleState state{};
 
 namespace {
 
-constexpr std::uint32_t KEY_ENGINE1_FUEL_SELECTOR_SET = 65962;
-constexpr std::uint32_t KEY_ENGINE2_FUEL_SELECTOR_SET = 66523;
-constexpr std::uint32_t KEY_STARTUP_FIRST = 65774;
 constexpr std::uint32_t FUEL_SELECTOR_ALL = 1;
 
 // Timers on the simulator's main window, in the order they are killed at shutdown:
@@ -41,9 +39,9 @@ void TM_STDCALL module_init() {
 
     open_connection(state.core.modulePath);
 
-    host_trigger_key_event(KEY_STARTUP_FIRST, 1);
-    host_trigger_key_event(KEY_ENGINE1_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
-    host_trigger_key_event(KEY_ENGINE2_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
+    host_trigger_key_event(KEY_65774, 1);
+    host_trigger_key_event(KEY_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
+    host_trigger_key_event(KEY_FUEL_SELECTOR_2_SET, FUEL_SELECTOR_ALL);
 
     state.core.initialStateApplied = 0;
     apply_initial_state();
@@ -52,8 +50,8 @@ void TM_STDCALL module_init() {
 void TM_STDCALL module_deinit() {
     delete_addon_menu();
 
-    host_trigger_key_event(KEY_ENGINE1_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
-    host_trigger_key_event(KEY_ENGINE2_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
+    host_trigger_key_event(KEY_FUEL_SELECTOR_SET, FUEL_SELECTOR_ALL);
+    host_trigger_key_event(KEY_FUEL_SELECTOR_2_SET, FUEL_SELECTOR_ALL);
 
     close_connection();
 

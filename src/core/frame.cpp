@@ -5,6 +5,7 @@
 #include "core/host.h"
 #include "core/initial_state.h"
 #include "core/numeric.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "persist/flight_names.h"
@@ -163,10 +164,10 @@ enum Wanted { OFF, ON, KEEP };
 struct LightKeys {
     std::uint32_t on, on_param, off, off_param;
 };
-constexpr LightKeys STROBE_KEYS{66052, 1, 66053, 0};
-constexpr LightKeys WING_KEYS{66378, 1, 66378, 1};  // toggles
-constexpr LightKeys LOGO_KEYS{66376, 1, 66376, 1};
-constexpr LightKeys CABIN_KEYS{66579, 1, 66579, 1};
+constexpr LightKeys STROBE_KEYS{KEY_STROBES_ON, 1, KEY_STROBES_OFF, 0};
+constexpr LightKeys WING_KEYS{KEY_WING_LIGHTS_TOGGLE, 1, KEY_WING_LIGHTS_TOGGLE, 1};  // toggles
+constexpr LightKeys LOGO_KEYS{KEY_LOGO_LIGHTS_TOGGLE, 1, KEY_LOGO_LIGHTS_TOGGLE, 1};
+constexpr LightKeys CABIN_KEYS{KEY_CABIN_LIGHTS_TOGGLE, 1, KEY_CABIN_LIGHTS_TOGGLE, 1};
 
 void make_light(Wanted wanted, const LightKeys& keys, bool lit) {
     if (wanted == ON && !lit) host_trigger_key_event(keys.on, keys.on_param);
@@ -205,8 +206,6 @@ void strobe_and_beacon_lights() {
 void cycle_panel_windows() {
     constexpr std::uint32_t WINDOWS[] = {1600, 1700, 100, 200, 300, 400, 500, 600, 700, 800,
                                          900, 1000, 1100, 1200, 1300, 1400, 1500, 1800, 1900};
-    constexpr std::uint32_t KEY_PANEL_OPEN = 66507;
-    constexpr std::uint32_t KEY_PANEL_CLOSE = 66508;
     for (std::uint32_t window : WINDOWS) {
         if (host_is_panel_window_visible(window)) continue;
         host_trigger_key_event(KEY_PANEL_OPEN, window);

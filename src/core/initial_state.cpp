@@ -6,6 +6,7 @@
 #include "core/frame.h"
 #include "core/host.h"
 #include "core/numeric.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "panels/panel_selector.h"
@@ -22,15 +23,15 @@ struct LightOff {
 };
 // The simulator's exterior lights, each switched off where it is on.
 constexpr LightOff SIM_LIGHTS[] = {
-    {"A:LIGHT STROBE,bool", 66053},
-    {"A:LIGHT LANDING,bool", 66060},
-    {"A:LIGHT TAXI ON,bool", 66240},
-    {"A:LIGHT BEACON,bool", 66239},
-    {"A:LIGHT NAV,bool", 66379},
-    {"A:LIGHT LOGO,bool", 66376},
-    {"A:LIGHT WING,bool", 66378},
-    {"A:LIGHT RECOGNITION,bool", 66377},
-    {"A:LIGHT CABIN,bool", 66579},
+    {"A:LIGHT STROBE,bool", KEY_STROBES_OFF},
+    {"A:LIGHT LANDING,bool", KEY_LANDING_LIGHTS_TOGGLE},
+    {"A:LIGHT TAXI ON,bool", KEY_TAXI_LIGHTS_TOGGLE},
+    {"A:LIGHT BEACON,bool", KEY_BEACON_TOGGLE},
+    {"A:LIGHT NAV,bool", KEY_NAV_LIGHTS_TOGGLE},
+    {"A:LIGHT LOGO,bool", KEY_LOGO_LIGHTS_TOGGLE},
+    {"A:LIGHT WING,bool", KEY_WING_LIGHTS_TOGGLE},
+    {"A:LIGHT RECOGNITION,bool", KEY_RECOGNITION_LIGHTS_TOGGLE},
+    {"A:LIGHT CABIN,bool", KEY_CABIN_LIGHTS_TOGGLE},
 };
 
 struct Setting {
@@ -176,7 +177,7 @@ void apply_initial_state() {
 
     write_all(COCKPIT_SWITCHES);
     state.simlink.allObjectsShown = 0;
-    host_trigger_key_event(65716, 360);  // VOR 1 course
+    host_trigger_key_event(KEY_VOR1_COURSE_SET, 360);
     cycle_panel_windows();
 
     state.engines.electricStartVolts = text_to_int(read_cfg("ElectricStart", "Volts").text);
@@ -187,7 +188,7 @@ void apply_initial_state() {
     write_all(FUEL_PANEL);
     state.engines.hpCock1Open = 1;
     state.engines.hpCock2Open = 1;
-    host_trigger_key_event(66720, 1);
+    host_trigger_key_event(KEY_66720, 1);
 
     state.cabin.oxygenRandom = seeded_draw() % 200 + 200;
     set_int("L:OxyPercentSwitchVC, bool", get_int("L:OxyPercentSwitch, bool") != 0 ? 0 : 1);
@@ -200,7 +201,7 @@ void apply_initial_state() {
     state.frame.readyPresetActive = 1;
 
     if (!host_is_panel_window_visible(1400) && !host_is_panel_window_visible(1300))
-        host_trigger_key_event(66507, 1400);
+        host_trigger_key_event(KEY_PANEL_OPEN, 1400);
 
     set_int("L:CDLVoice Switch position, number", 1);
     set_int("L:LIGHT Ident position, number", 1);
@@ -214,7 +215,7 @@ void apply_initial_state() {
 
     write_all(LATE_SETTINGS);
     derive_mirrors();
-    host_trigger_key_event(65774, 1);
+    host_trigger_key_event(KEY_65774, 1);
     state.frame.readyPresetActive = 0;
 
     state.frame.baseTick = truncate_u32(read_token(1));

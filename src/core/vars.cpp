@@ -5,12 +5,12 @@
 
 #include "core/host.h"
 #include "core/numeric.h"
+#include "core/sim_keys.h"
 
 namespace tarmelon {
 
 namespace {
 
-constexpr std::uint32_t KEY_XPNDR_SET = 65715;
 
 // Formats into the buffer; false when the result would not fit (nothing is evaluated then).
 template <typename... Args>

@@ -3,6 +3,7 @@
 // mouse is highlighted and named in the caption line; three more buttons work the canopy,
 // the navigator's hatch and the cockpit's power state. Every update the selector also
 // publishes which windows are open, for the virtual cockpit's copy of the selector.
+#include "core/sim_keys.h"
 #include "panels/panel_selector.h"
 
 #include <array>
@@ -22,10 +23,6 @@ namespace tarmelon {
 
 namespace {
 
-constexpr std::uint32_t KEY_PANEL_TOGGLE = 66506;
-constexpr std::uint32_t KEY_PANEL_OPEN = 66507;
-constexpr std::uint32_t KEY_PANEL_CLOSE = 66508;
-constexpr std::uint32_t KEY_CANOPY_TOGGLE = 66389;
 
 constexpr std::uint32_t SELECTOR_WINDOW = 1300;
 constexpr std::uint32_t ARROW_WINDOW = 1400;

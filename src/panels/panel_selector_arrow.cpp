@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "core/host.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "panels/catalogue.h"
 #include "panels/elements.h"
@@ -10,8 +11,6 @@
 namespace tarmelon {
 
 namespace {
-constexpr std::uint32_t KEY_PANEL_OPEN = 66507;
-constexpr std::uint32_t KEY_PANEL_CLOSE = 66508;
 constexpr std::uint32_t SELECTOR_WINDOW = 1300;
 constexpr std::uint32_t ARROW_WINDOW = 1400;
 

@@ -4,6 +4,7 @@
 
 #include "core/host.h"
 #include "core/numeric.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "persist/files.h"
@@ -18,13 +19,6 @@ namespace {
 constexpr char SECTION[] = "PANELSTATE";
 constexpr char FOLDER[] = "PanelSave";
 
-constexpr std::uint32_t KEY_NAV_LIGHTS_TOGGLE = 66379;
-constexpr std::uint32_t KEY_TAXI_LIGHTS_TOGGLE = 66240;
-constexpr std::uint32_t KEY_BEACON_TOGGLE = 66239;
-constexpr std::uint32_t KEY_VOR1_COURSE_SET = 65716;
-constexpr std::uint32_t KEY_VOR2_COURSE_SET = 65717;
-constexpr std::uint32_t KEY_HEADING_SELECTOR_SET = 66042;
-constexpr std::uint32_t KEY_PARKING_BRAKE = 65752;
 
 // How an item comes back. Plain items are written back to the variable they were read from.
 enum Restore : std::uint8_t {

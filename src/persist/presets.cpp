@@ -1,6 +1,7 @@
 #include "persist/presets.h"
 
 #include "core/host.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "simlink/connection.h"
@@ -10,16 +11,6 @@ namespace tarmelon {
 
 namespace {
 
-constexpr std::uint32_t KEY_STARTUP_FIRST = 65774;
-constexpr std::uint32_t KEY_NAV_LIGHTS_TOGGLE = 66379;
-constexpr std::uint32_t KEY_TAXI_LIGHTS_TOGGLE = 66240;
-constexpr std::uint32_t KEY_BEACON_TOGGLE = 66239;
-constexpr std::uint32_t KEY_GEAR_SET = 65700;
-constexpr std::uint32_t KEY_PARKING_BRAKE = 65752;
-constexpr std::uint32_t KEY_CANOPY_TOGGLE = 66389;
-constexpr std::uint32_t KEY_ENGINE_START = 66224;
-constexpr std::uint32_t KEY_AVIONICS_MASTER_SET = 66701;
-constexpr std::uint32_t KEY_PITOT_HEAT_SET = 66074;
 
 // What a preset does besides writing a row: after the row, or for the HP cocks just before
 // the lever row.
@@ -217,7 +208,7 @@ void write_row(int index, bool ready, std::uint8_t airborne_rule) {
 
 void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
     if (ready == 1) {
-        host_trigger_key_event(KEY_STARTUP_FIRST, 1);
+        host_trigger_key_event(KEY_65774, 1);
         for (int i = 0; i < ROW_COUNT; ++i) write_row(i, true, airborne_rule);
         if (get_int("A:GENERAL ENG COMBUSTION:1, bool") == 0 || get_int("A:GENERAL ENG COMBUSTION:2, bool") == 0)
             host_trigger_key_event(KEY_ENGINE_START, 1);

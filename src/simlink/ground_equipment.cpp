@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "core/host.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "simlink/simconnect_api.h"
@@ -19,8 +20,6 @@ constexpr char GROUND_POWER[] = "L:TarmelonGroundPower, bool";
 constexpr char SIGN_CREATED[] = "L:Signtugged, bool";
 constexpr char UNITS_CREATED[] = "L:GPUtugged, bool";
 
-constexpr std::uint32_t KEY_SMOKE_ON = 66049;
-constexpr std::uint32_t KEY_SMOKE_OFF = 66050;
 
 constexpr double LATITUDE_UNITS_PER_TURN = 40007000.0;
 constexpr double LONGITUDE_UNITS_PER_TURN = 281474976710656.0;  // 2^48
