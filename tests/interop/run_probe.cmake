@@ -1,0 +1,32 @@
+# Runs profile_probe in a fresh folder and compares its result with what is expected.
+#   MODE=dump:  dumps FILE (copied in), compares the dump with EXPECTED
+#   MODE=write: writes probe.ini, compares its bytes with EXPECTED
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+if(MODE STREQUAL "dump")
+  configure_file(${FILE} ${WORK}/probe.ini COPYONLY)
+  execute_process(COMMAND ${emulator} ${PROBE} dump probe.ini WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "profile_probe dump failed (${rc}): ${err}")
+  endif()
+  string(REPLACE "\r\n" "\n" out "${out}")
+  file(READ ${EXPECTED} want)
+  if(NOT out STREQUAL want)
+    message(FATAL_ERROR "read back differently:\n--- got\n${out}--- expected\n${want}")
+  endif()
+else()
+  execute_process(COMMAND ${emulator} ${PROBE} write probe.ini WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "profile_probe write failed (${rc}): ${err}")
+  endif()
+  file(READ ${WORK}/probe.ini got HEX)
+  file(READ ${EXPECTED} want HEX)
+  if(NOT got STREQUAL want)
+    file(READ ${WORK}/probe.ini got_text)
+    file(READ ${EXPECTED} want_text)
+    message(FATAL_ERROR "written differently:\n--- got\n${got_text}--- expected\n${want_text}")
+  endif()
+endif()
