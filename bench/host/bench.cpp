@@ -632,13 +632,13 @@ std::string Bench::Impl::describe() const {
     return o.str();
 }
 
-const GaugeInstance* Bench::Impl::instance_for(const std::string& spec) const {
+const GaugeInstance* Bench::Impl::instance_for(const std::string& which) const {
     // "Name" or "Name@IDENT" (IDENT 0 is the main view).
-    std::string name = spec;
+    std::string name = which;
     std::optional<std::uint32_t> window;
-    if (auto at = spec.find('@'); at != std::string::npos) {
-        name = spec.substr(0, at);
-        auto id = parse_integer(spec.substr(at + 1));
+    if (auto at = which.find('@'); at != std::string::npos) {
+        name = which.substr(0, at);
+        auto id = parse_integer(which.substr(at + 1));
         if (!id || *id < 0 || *id > 0xFFFFFFFF) return nullptr;
         window = static_cast<std::uint32_t>(*id);
     }

@@ -107,7 +107,7 @@ struct Bench::Impl : CalculatorHost {
 
     // gauges
     sdk::GAUGEHDR* header_by_name(const std::string& name) const;
-    const GaugeInstance* instance_for(const std::string& spec) const;
+    const GaugeInstance* instance_for(const std::string& which) const;
     std::vector<ElementNode> walk_elements(sdk::GAUGEHDR* header) const;
     std::vector<sdk::MOUSERECT*> mouse_records(sdk::GAUGEHDR* header) const;
     int click(sdk::GAUGEHDR* header, int x, int y, std::uint32_t flags);
