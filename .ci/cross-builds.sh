@@ -43,11 +43,9 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset"
   if [ "$preset" = win64 ]; then
     stage "win64: Wine prefix"
+    # No persistent Wine server: Wine's helper processes would then outlive each test
+    # program and keep ctest waiting on its output pipe.
     .ci/wine-prefix.sh
-    # One Wine server for the whole run instead of one per test program.
-    wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver64)"
-    "$wineserver" -p
-    trap '"$wineserver" -k || true' EXIT
   fi
   stage "$preset: tests"
   ctest --preset "$preset"
