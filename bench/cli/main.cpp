@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "  --fps N          frames per simulated second (default 18: one frame per tick)\n"
     "  --flight PATH    loaded flight reported to the module at connection\n"
     "  --no-simconnect  the connection never opens\n"
+    "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
     "exit status: 0 all held; 1 an expectation failed; 2 a script or usage error\n";
 
 int usage_error(const std::string& why) {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
             else if (arg == "--module") options.module_path = value("--module");
             else if (arg == "--flight") options.flight = value("--flight");
             else if (arg == "--no-simconnect") options.simconnect = false;
+            else if (arg == "--no-simconnect-library") options.simconnect_library = false;
             else if (arg == "--fps") {
                 auto n = bench::parse_integer(value("--fps"));
                 if (!n || *n < 1 || *n > 1000) return usage_error("--fps takes a whole number 1 to 1000");

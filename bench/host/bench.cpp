@@ -82,7 +82,9 @@ void Bench::Impl::fault(const std::string& message) {
 void Bench::Impl::load_module(const std::string& flight) {
 #if !defined(_WIN32)
     w32standin::reset(options.root);
+    if (!options.simconnect_library) w32standin::hide_library("SimConnect.dll");
 #else
+    if (!options.simconnect_library) throw std::runtime_error("a missing SimConnect library is played on Linux only");
     // The real Win32 calls: the simulator folder is the process's current directory, and
     // FindWindowA("FS98MAIN") must find a real window.
     std::error_code cd_error;

@@ -21,6 +21,7 @@ struct Options {
     int fps = 18;             // frames per simulated second
     std::string flight;       // flight reported to the module as loaded
     bool simconnect = true;   // false: SimConnect_Open fails
+    bool simconnect_library = true;  // false: there is no SimConnect library to load at all
 };
 
 // A bad script command or argument (exit status 2).

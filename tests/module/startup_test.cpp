@@ -61,6 +61,19 @@ TEST(Startup, NoConnectionIsReportedFromBaseTickPlusFive) {
     EXPECT_EQ(count_lines(b.simconnect_log(), text), 4u);  // every frame while it lasts
 }
 
+#if !defined(_WIN32)
+TEST(Startup, WithoutAnySimConnectLibraryTheCockpitStillRuns) {
+    bench::Options options;
+    options.simconnect_library = false;
+    bench::Bench b(options);
+    b.frames(30);
+    EXPECT_TRUE(b.simconnect_log().empty());   // nothing could be called
+    EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 1);  // the ready preset ran at base + 3
+    b.unload();
+    EXPECT_TRUE(b.faults().empty()) << b.faults().front();
+}
+#endif
+
 TEST(Startup, ConnectedModuleShowsNoFailure) {
     bench::Bench b;
     b.frames(30);
