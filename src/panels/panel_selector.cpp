@@ -3,7 +3,6 @@
 // mouse is highlighted and named in the caption line; three more buttons work the canopy,
 // the navigator's hatch and the cockpit's power state. Every update the selector also
 // publishes which windows are open, for the virtual cockpit's copy of the selector.
-#include "core/sim_keys.h"
 #include "panels/panel_selector.h"
 
 #include <array>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "core/host.h"
+#include "core/sim_keys.h"
 #include "core/state.h"
 #include "core/vars.h"
 #include "panels/catalogue.h"
@@ -22,7 +22,6 @@
 namespace tarmelon {
 
 namespace {
-
 
 constexpr std::uint32_t SELECTOR_WINDOW = 1300;
 constexpr std::uint32_t ARROW_WINDOW = 1400;
