@@ -36,6 +36,8 @@ public:
             b_.frames(1);
             const auto texts = b_.texts();
             for (; texts_seen_ < texts.size(); ++texts_seen_) say("on screen: \"" + texts[texts_seen_] + "\"");
+            const auto& console = b_.console();
+            for (; console_seen_ < console.size(); ++console_seen_) say("module console: " + console[console_seen_]);
         }
     }
 
@@ -52,6 +54,7 @@ public:
 private:
     bench::Bench& b_;
     std::size_t texts_seen_ = 0;
+    std::size_t console_seen_ = 0;
 };
 
 const char* const kCockpit[] = {

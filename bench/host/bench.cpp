@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "bench/simconnect/standin.h"
+#include "console.h"
 #include "impl.h"
 #include "text.h"
 #if !defined(_WIN32)
@@ -674,6 +675,7 @@ Bench::Bench(Options options) : impl_(std::make_unique<Impl>()) {
     impl_->aircraft.reset();
     g_active = impl_.get();
     try {
+        ConsoleCapture capture(impl_->console_lines, impl_->console_pending);
         impl_->load_module(options.flight);
     } catch (...) {
         g_active = nullptr;
@@ -701,6 +703,7 @@ Bench::~Bench() {
 
 void Bench::frames(int n) {
     if (n < 0) throw ScriptError("frame count must not be negative");
+    ConsoleCapture capture(impl_->console_lines, impl_->console_pending);
     for (int i = 0; i < n; ++i) impl_->run_frame();
 }
 
@@ -755,9 +758,15 @@ void Bench::window(const std::string& action, std::uint32_t ident) {
     else throw ScriptError("window action must be open, close or toggle, not " + action);
 }
 
-void Bench::unload() { impl_->unload_module(); }
+void Bench::unload() {
+    ConsoleCapture capture(impl_->console_lines, impl_->console_pending);
+    impl_->unload_module();
+}
+
+const std::vector<std::string>& Bench::console() const { return impl_->console_lines; }
 
 void Bench::load(const std::string& flight) {
+    ConsoleCapture capture(impl_->console_lines, impl_->console_pending);
     impl_->unload_module();
     if (!flight.empty()) impl_->options.flight = flight;
     impl_->load_module(impl_->options.flight);

@@ -104,6 +104,9 @@ public:
     std::vector<std::string> element_list_log() const;  // "element_list_update Elec_Panel"
     std::vector<std::string> simconnect_log() const;
     std::vector<std::string> texts() const;
+    // What the module wrote to standard output (it has no console in the simulator), one
+    // entry per line, kept out of the bench's own output.
+    const std::vector<std::string>& console() const;
     // Faults the bench noticed in the module's behaviour (overruns, failed calculator
     // strings, unexpected host calls, ...), each once, in order of first occurrence.
     std::vector<std::string> faults() const;

@@ -79,6 +79,8 @@ struct Bench::Impl : CalculatorHost {
     std::vector<KeyEvent> keys;
     std::vector<std::string> element_list_calls;
     std::vector<std::string> fault_list;
+    std::vector<std::string> console_lines;  // the module's standard output
+    std::string console_pending;
     std::map<std::string, int> fault_counts;
     std::ostream* fault_stream = nullptr;
     std::size_t mark_simconnect = 0;

@@ -347,7 +347,7 @@ std::string Bench::Impl::exec(Bench& bench, std::string_view line) {
         return {};
     }
     if (cmd == "log") {
-        arity(t, 2, 2, "log keys|simconnect|texts|calculator|elements|faults");
+        arity(t, 2, 2, "log keys|simconnect|texts|calculator|elements|faults|console");
         const std::string& what = t[1].text;
         if (what == "keys") {
             std::string out;
@@ -359,7 +359,8 @@ std::string Bench::Impl::exec(Bench& bench, std::string_view line) {
         if (what == "calculator") return join_lines(calc_log);
         if (what == "elements") return join_lines(element_list_calls);
         if (what == "faults") return join_lines(fault_list);
-        throw ScriptError("log what? keys, simconnect, texts, calculator, elements or faults");
+        if (what == "console") return join_lines(console_lines);
+        throw ScriptError("log what? keys, simconnect, texts, calculator, elements, faults or console");
     }
     if (cmd == "expect-key") {
         arity(t, 2, 3, "expect-key ID [PARAM]");

@@ -270,6 +270,16 @@ std::vector<unsigned char> message(sdk::DWORD_T id, std::size_t size, sdk::DWORD
     return m;
 }
 
+TEST(Messages, SimulationRateGoesToTheConsoleWhenItChanges) {
+    bench::Bench b;
+    b.frames(5);
+    scstandin::set_sim_speed(4);
+    b.frames(5);
+    scstandin::set_sim_speed(1);
+    b.frames(2);
+    EXPECT_EQ(b.console(), (std::vector<std::string>{"Sim Speed:  1", "Sim Speed:  4", "Sim Speed:  1"}));
+}
+
 TEST(Messages, ShortLongAndMalformedMessagesAreHandledSafely) {
     bench::Bench b;
     scenario::settle(b);
