@@ -203,6 +203,51 @@ TEST(Presets, ReadyPresetSetsItsTable) {
     EXPECT_EQ(b.get("A:LIGHT BEACON, bool"), 1);
 }
 
+struct PresetRow {
+    const char* variable;
+    double ready;
+    double cold;
+};
+constexpr PresetRow kPresetRows[] = {
+#include "preset_rows.inc"
+};
+
+// The variables a preset wrote, in order, from the calculator strings the module evaluated.
+std::vector<std::string> written_variables(const bench::Bench& b) {
+    std::vector<std::string> names;
+    for (const std::string& code : b.calculator_log()) {
+        const auto at = code.find(" (>");
+        if (at != std::string::npos && code.back() == ')') names.push_back(code.substr(at + 3, code.size() - at - 4));
+    }
+    return names;
+}
+
+// Both presets write every row of their table, in their order. The cold-and-dark preset comes
+// from the panel selector's Power button, the ready one back from it.
+TEST(Presets, BothPresetsWriteEveryRowInOrder) {
+    bench::Bench b;
+    scenario::settle(b);
+    ASSERT_GE(b.click("Panel_Selector_Arrow", 15, 20, 0x20000000), 0);
+    b.frames(1);
+    for (const PresetRow& row : kPresetRows) b.set(row.variable, 12345);
+    b.mark();
+    ASSERT_GE(b.click("Panel_Selector", 95, 100, 0x20000000), 0);  // Power: cold and dark
+    for (const PresetRow& row : kPresetRows) EXPECT_EQ(b.get(row.variable), row.cold) << row.variable;
+    std::vector<std::string> cold_order;
+    for (int head : {1, 2, 3, 4, 5, 0, 7, 8, 6}) cold_order.push_back(kPresetRows[head].variable);
+    for (std::size_t i = 9; i < std::size(kPresetRows); ++i) cold_order.push_back(kPresetRows[i].variable);
+    EXPECT_TRUE(scenario::in_order(written_variables(b), cold_order));
+
+    b.frames(1);
+    for (const PresetRow& row : kPresetRows) b.set(row.variable, 12345);
+    b.mark();
+    ASSERT_GE(b.click("Panel_Selector", 95, 100, 0x20000000), 0);  // Power: ready
+    for (const PresetRow& row : kPresetRows) EXPECT_EQ(b.get(row.variable), row.ready) << row.variable;
+    std::vector<std::string> ready_order;
+    for (const PresetRow& row : kPresetRows) ready_order.push_back(row.variable);
+    EXPECT_TRUE(scenario::in_order(written_variables(b), ready_order));
+}
+
 TEST(Presets, ReadyPresetInTheAirKeepsTheGearUp) {
     bench::Bench b;
     b.set("A:SIM ON GROUND, bool", 0);
