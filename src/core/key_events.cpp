@@ -1,16 +1,10 @@
 #include "core/key_events.h"
 
-#include "core/vars.h"
+#include "panels/mouse.h"
 
 namespace tarmelon {
 
 namespace {
-
-constexpr const char* CLICK_TRIGGERS[] = {
-    "L:Tarmelon_Click1, number",
-    "L:Tarmelon_Click2, number",
-    "L:Tarmelon_Click3, number",
-};
 
 // What a custom event does: a 2D control's mouse callback with a left or right click, or a
 // virtual-cockpit routine. Indexed by event - CUSTOM_EVENT_FIRST; empty rows do nothing.
@@ -25,7 +19,7 @@ constexpr CustomEvent CUSTOM_EVENTS[CUSTOM_EVENT_COUNT] = {};
 
 void TM_CDECL key_event_handler(sdk::ID32 event, sdk::UINT32, void*) {
     if (event >= CLICK_SOUND_EVENT_FIRST && event < CLICK_SOUND_EVENT_FIRST + 3) {
-        set_int(CLICK_TRIGGERS[event - CLICK_SOUND_EVENT_FIRST], 1);
+        click_trigger(static_cast<int>(event - CLICK_SOUND_EVENT_FIRST) + 1);
         return;
     }
     if (event < CUSTOM_EVENT_FIRST || event - CUSTOM_EVENT_FIRST >= CUSTOM_EVENT_COUNT) return;

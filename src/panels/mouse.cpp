@@ -18,9 +18,13 @@ constexpr ClickSound CLICK_SOUNDS[] = {
 
 void click_sound(int click, int pan) {
     if (click < 1 || click > 3) return;
-    const ClickSound& sound = CLICK_SOUNDS[click - 1];
-    set_int(sound.pan, pan);
-    set_int(sound.trigger, 1);
+    set_int(CLICK_SOUNDS[click - 1].pan, pan);
+    click_trigger(click);
+}
+
+void click_trigger(int click) {
+    if (click < 1 || click > 3) return;
+    set_int(CLICK_SOUNDS[click - 1].trigger, 1);
 }
 
 }  // namespace tarmelon

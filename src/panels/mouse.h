@@ -85,5 +85,7 @@ inline const sdk::MOUSECALLBACK* mouse_event(sdk::PIXPOINT* arg) {
 // Sounds click 1, 2 or 3 at a pan from -10000 (left) to 10000 (right): the pan first, then
 // the trigger. The module never clears a trigger.
 void click_sound(int click, int pan);
+// Only the trigger, at the pan last written (the virtual cockpit's click-sound events).
+void click_trigger(int click);
 
 }  // namespace tarmelon

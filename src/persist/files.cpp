@@ -3,13 +3,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "sdk/win32.h"
 
 namespace tarmelon {
 
 namespace {
-constexpr char AIRCRAFT_FOLDERS[][32] = {"SimObjects", "Airplanes", "VK_Tarmelon", "panel"};
+// The aircraft's panel folder under the simulator's folder.
+constexpr char PANEL_FOLDER[] = "SimObjects\\Airplanes\\VK_Tarmelon\\panel";
 
 bool current_directory(char (&dir)[PATH_BUFFER]) {
     const DWORD length = GetCurrentDirectoryA(sizeof dir, dir);
@@ -25,7 +27,7 @@ bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail) {
     char dir[PATH_BUFFER];
     path[0] = '\0';
     if (!current_directory(dir)) return false;
-    const int length = std::snprintf(path, sizeof path, "%s\\SimObjects\\Airplanes\\VK_Tarmelon\\panel\\%s", dir, tail);
+    const int length = std::snprintf(path, sizeof path, "%s\\%s\\%s", dir, PANEL_FOLDER, tail);
     if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) {
         path[0] = '\0';
         return false;
@@ -35,17 +37,15 @@ bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail) {
 
 bool ensure_panel_folder(const char* sub) {
     char dir[PATH_BUFFER];
-    if (!current_directory(dir)) return false;
     char path[PATH_BUFFER];
-    int length = 0;
-    for (const char* folder : AIRCRAFT_FOLDERS) {
-        length = std::snprintf(path, sizeof path, "%s\\%s", dir, folder);
-        if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) return false;
-        std::snprintf(dir, sizeof dir, "%s", path);
-        CreateDirectoryA(dir, nullptr);  // fails harmlessly where it exists
+    if (!current_directory(dir) || !panel_file_path(path, sub)) return false;
+    // Each folder below the simulator's, outermost first; those that exist stay as they are.
+    for (std::size_t i = std::strlen(dir) + 1; path[i] != '\0'; ++i) {
+        if (path[i] != '\\') continue;
+        path[i] = '\0';
+        CreateDirectoryA(path, nullptr);
+        path[i] = '\\';
     }
-    length = std::snprintf(path, sizeof path, "%s\\%s", dir, sub);
-    if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) return false;
     CreateDirectoryA(path, nullptr);
     const DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

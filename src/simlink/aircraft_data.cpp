@@ -23,19 +23,18 @@ bool decode(sdk::DWORD_T definition, const unsigned char* payload, std::size_t s
     std::size_t at = 0;
     for (const Datum& d : DATA_DEFINITIONS) {
         if (d.definition != definition || count == MAX_DATUMS) continue;
-        if (d.type == sdk::SIMCONNECT_DATATYPE_INT32) {
+        const std::size_t width = d.type == sdk::SIMCONNECT_DATATYPE_INT32 ? sizeof(std::int32_t) : sizeof(double);
+        if (at > size || size - at < width) return false;
+        if (width == sizeof(std::int32_t)) {
             std::int32_t v;
-            if (at > size || size - at < sizeof v) return false;
             std::memcpy(&v, payload + at, sizeof v);
             values[count++] = v;
-            at += sizeof v;
         } else {
             double v;
-            if (at > size || size - at < sizeof v) return false;
             std::memcpy(&v, payload + at, sizeof v);
             values[count++] = v;
-            at += sizeof v;
         }
+        at += width;
     }
     return count > 0;
 }

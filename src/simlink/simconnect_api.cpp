@@ -49,10 +49,9 @@ bool resolve(Fn& slot, const char* name) {
 // assembly is missing (an older simulator, Wine) the context cannot be built and the
 // ordinary library search is the fallback.
 HMODULE load_simconnect_library() {
-    char module_path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(state.core.moduleInstance),
-                                            module_path, sizeof module_path);
-    if (length == 0 || length >= sizeof module_path) return LoadLibraryA("SimConnect.dll");
+    // The module's own path, read by module_init before the connection is opened.
+    const char* module_path = state.core.modulePath;
+    if (module_path[0] == '\0') return LoadLibraryA("SimConnect.dll");
 
     ACTCTXA context{};
     context.cbSize = sizeof context;
