@@ -2,8 +2,6 @@
 
 #include <type_traits>
 
-#include "core/exports.h"
-
 namespace tarmelon {
 
 sdk::PANELS* host() { return ImportTable.PANELSentry.fnptr; }

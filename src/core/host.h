@@ -5,6 +5,12 @@
 
 #include "sdk/gauges.h"
 
+extern "C" {
+// The simulator writes its gauge function table into the first entry before module_init.
+// Exported beside Linkage by the module's entry layer.
+extern TM_EXPORT sdk::GAUGESIMPORT ImportTable;
+}
+
 namespace tarmelon {
 
 sdk::PANELS* host();

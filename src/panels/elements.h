@@ -122,43 +122,40 @@ constexpr sdk::ELEMENT_HEADER* el(Element& element) {
 }
 
 // Links elements into a chain: the first is the root, each following one the only child of
-// the one before. Every element records its gauge.
+// the one before. Every element records its gauge. A gauge file keeps one chain (zero at
+// load) and links it from its link routine, which the registry calls once at load.
 template <std::size_t N>
-class ElementChain {
-public:
-    ElementChain(sdk::GAUGEHDR* gauge, const std::array<sdk::ELEMENT_HEADER*, N>& elements) {
+struct ElementChain {
+    sdk::ELEMENT_HEADER* children[N][2];
+
+    void link(sdk::GAUGEHDR* gauge, const std::array<sdk::ELEMENT_HEADER*, N>& elements) {
         for (std::size_t i = 0; i < N; ++i) {
             elements[i]->gauge_header = gauge;
             if (i + 1 < N) {
-                children_[i][0] = elements[i + 1];
-                children_[i][1] = nullptr;
-                elements[i]->next_element = children_[i];
+                children[i][0] = elements[i + 1];
+                children[i][1] = nullptr;
+                elements[i]->next_element = children[i];
             } else {
                 elements[i]->next_element = nullptr;
             }
         }
     }
-
-private:
-    sdk::ELEMENT_HEADER* children_[N][2]{};
 };
 
 // Links elements as a star: every element after the first is a direct child of the first.
 template <std::size_t N>
-class ElementStar {
-public:
-    ElementStar(sdk::GAUGEHDR* gauge, const std::array<sdk::ELEMENT_HEADER*, N>& elements) {
+struct ElementStar {
+    sdk::ELEMENT_HEADER* children[N];
+
+    void link(sdk::GAUGEHDR* gauge, const std::array<sdk::ELEMENT_HEADER*, N>& elements) {
         for (std::size_t i = 0; i < N; ++i) {
             elements[i]->gauge_header = gauge;
             elements[i]->next_element = nullptr;
-            if (i > 0) children_[i - 1] = elements[i];
+            if (i > 0) children[i - 1] = elements[i];
         }
-        children_[N - 1] = nullptr;
-        if (N > 1) elements[0]->next_element = children_;
+        children[N - 1] = nullptr;
+        if (N > 1) elements[0]->next_element = children;
     }
-
-private:
-    sdk::ELEMENT_HEADER* children_[N]{};
 };
 
 // Element n of a chain: n steps from the root, each to the first child. Null when the

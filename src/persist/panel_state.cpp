@@ -2,20 +2,19 @@
 
 #include <cstdio>
 
+#include "core/files.h"
 #include "core/host.h"
 #include "core/numeric.h"
 #include "core/sim_keys.h"
-#include "core/state.h"
+#include "core/tokens.h"
 #include "core/vars.h"
-#include "persist/files.h"
 #include "sdk/win32.h"
-#include "simlink/connection.h"
-#include "simlink/ids.h"
+#include "systems/engines/engines.h"
+#include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
 
 namespace {
-
 constexpr char SECTION[] = "PANELSTATE";
 constexpr char FOLDER[] = "PanelSave";
 
@@ -152,18 +151,17 @@ constexpr int RESTORE_ORDER_HEAD[] = {0, 1, 2, 6, 8, 3, 4, 5, 7, 9, 10, 11, 12};
 std::int32_t gather(int index) {
     const PanelStateItem& item = ITEMS[index];
     switch (item.restore) {
-        case HP_COCK_1: return state.engines.hpCock1Open;
-        case HP_COCK_2: return state.engines.hpCock2Open;
-        case VOR1_COURSE: return truncate_i32(read_token(45));
-        case VOR2_COURSE: return truncate_i32(read_token(54));
-        case HEADING_SELECTOR: return truncate_i32(read_token(855));
+        case HP_COCK_1: return hp_cock_open(1);
+        case HP_COCK_2: return hp_cock_open(2);
+        case VOR1_COURSE: return truncate_i32(read_token(TOKEN_VOR1_COURSE));
+        case VOR2_COURSE: return truncate_i32(read_token(TOKEN_VOR2_COURSE));
+        case HEADING_SELECTOR: return truncate_i32(read_token(TOKEN_HEADING_SELECTOR));
         default: return get_int(item.variable);
     }
 }
 
-void toggle_if_disagrees(std::int32_t wanted, const char* sim_light, std::uint32_t key) {
-    if ((wanted != 0) != (get_int(sim_light) != 0)) host_trigger_key_event(key, 1);
-}
+// A saved switch of 1 wants its simulator light on, 0 off; anything else leaves it.
+Want on_off_or_keep(std::int32_t value) { return value == 1 ? Want::ON : value == 0 ? Want::OFF : Want::KEEP; }
 
 void restore(int index, std::int32_t value) {
     const PanelStateItem& item = ITEMS[index];
@@ -171,30 +169,23 @@ void restore(int index, std::int32_t value) {
         case WRITTEN_BACK: set_int(item.variable, value); break;
         case NAV_LIGHT:
             set_int(item.variable, value);
-            toggle_if_disagrees(value, "A:LIGHT NAV, bool", KEY_NAV_LIGHTS_TOGGLE);
+            sim_light_follow(SIM_NAV_LIGHT, value != 0 ? Want::ON : Want::OFF);
             break;
         case TAXI_LIGHT:
             set_int(item.variable, value);
-            toggle_if_disagrees(value, "A:LIGHT TAXI, bool", KEY_TAXI_LIGHTS_TOGGLE);
+            sim_light_follow(SIM_TAXI_LIGHT, value != 0 ? Want::ON : Want::OFF);
             break;
-        case LANDING_LIGHT: {
+        case LANDING_LIGHT:
             set_int(item.variable, value);
-            const std::int32_t sim_on = get_int("A:LIGHT LANDING, bool");
-            if ((value == 1 && sim_on == 0) || (value == 0 && sim_on != 0)) {
-                transmit_event(EV_LANDING_LIGHTS_TOGGLE, 0);
+            if (landing_light_follow(on_off_or_keep(value)))
                 set_int("L:Land_Light_Anim,number", value == 1 ? 100 : 0);
-            }
             break;
-        }
-        case IDENT_LIGHT: {
+        case IDENT_LIGHT:
             set_int(item.variable, value);
-            const std::int32_t beacon = get_int("A:LIGHT BEACON, bool");
-            if ((value == 1 && beacon == 0) || (value == 0 && beacon != 0))
-                host_trigger_key_event(KEY_BEACON_TOGGLE, 1);
+            sim_light_follow(SIM_BEACON_LIGHT, on_off_or_keep(value));
             break;
-        }
-        case HP_COCK_1: state.engines.hpCock1Open = value != 0 ? 1 : 0; break;
-        case HP_COCK_2: state.engines.hpCock2Open = value != 0 ? 1 : 0; break;
+        case HP_COCK_1: set_hp_cock(1, value != 0); break;
+        case HP_COCK_2: set_hp_cock(2, value != 0); break;
         case VOR1_COURSE: host_trigger_key_event(KEY_VOR1_COURSE_SET, static_cast<std::uint32_t>(value)); break;
         case VOR2_COURSE: host_trigger_key_event(KEY_VOR2_COURSE_SET, static_cast<std::uint32_t>(value)); break;
         case HEADING_SELECTOR:

@@ -1,16 +1,18 @@
 #include "persist/presets.h"
 
+#include <initializer_list>
+
 #include "core/host.h"
 #include "core/sim_keys.h"
-#include "core/state.h"
 #include "core/vars.h"
-#include "simlink/connection.h"
-#include "simlink/ids.h"
+#include "state.h"
+#include "systems/canopy/canopy.h"
+#include "systems/engines/engines.h"
+#include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
 
 namespace {
-
 
 // What a preset does besides writing a row: after the row, or for the HP cocks just before
 // the lever row.
@@ -143,30 +145,16 @@ constexpr int ROW_COUNT = static_cast<int>(sizeof ROWS / sizeof ROWS[0]);
 // The cold-and-dark preset writes its first nine rows in another order, then follows the table.
 constexpr int COLD_HEAD_ORDER[] = {1, 2, 3, 4, 5, 0, 7, 8, 6};
 
-void lights_follow(bool ready) {
-    struct Light {
-        const char* sim_variable;
-        std::uint32_t key;
-    };
-    constexpr Light LIGHTS[] = {
-        {"A:LIGHT NAV, bool", KEY_NAV_LIGHTS_TOGGLE},
-        {"A:LIGHT TAXI, bool", KEY_TAXI_LIGHTS_TOGGLE},
-        {"A:LIGHT BEACON, bool", KEY_BEACON_TOGGLE},
-    };
-    const std::int32_t wrong = ready ? 0 : 1;
-    for (const Light& light : LIGHTS)
-        if (get_int(light.sim_variable) == wrong) host_trigger_key_event(light.key, 1);
-}
-
 void act(PresetAction action, bool ready, std::uint8_t airborne_rule) {
     switch (action) {
         case NO_ACTION: break;
-        case LANDING_LIGHT:
-            if (get_int("A:LIGHT LANDING, bool") == (ready ? 0 : 1)) transmit_event(EV_LANDING_LIGHTS_TOGGLE, 0);
+        case LANDING_LIGHT: landing_light_follow(ready ? Want::ON : Want::OFF); break;
+        case EXTERIOR_LIGHTS:
+            for (const SimLight* light : {&SIM_NAV_LIGHT, &SIM_TAXI_LIGHT, &SIM_BEACON_LIGHT})
+                sim_light_follow(*light, ready ? Want::ON : Want::OFF);
             break;
-        case EXTERIOR_LIGHTS: lights_follow(ready); break;
-        case HP_COCK_1_FIRST: state.engines.hpCock1Open = ready ? 1 : 0; break;
-        case HP_COCK_2_FIRST: state.engines.hpCock2Open = ready ? 1 : 0; break;
+        case HP_COCK_1_FIRST: set_hp_cock(1, ready); break;
+        case HP_COCK_2_FIRST: set_hp_cock(2, ready); break;
         case GEAR:
             if (!ready || airborne_rule == 0 || state.simdata.simOnGround == 1) {
                 set_int("L:GearUpButton, bool", 0);
@@ -182,17 +170,8 @@ void act(PresetAction action, bool ready, std::uint8_t airborne_rule) {
             if (get_int("A:BRAKE PARKING POSITION, number") == 0) host_trigger_key_event(KEY_PARKING_BRAKE, 1);
             break;
         case CANOPY:
-            if (ready && state.canopy.canopyFullyOpenSeen == 1) {
-                host_trigger_key_event(KEY_CANOPY_TOGGLE, 1);
-                set_int("L:Canopy_Handle_R,bool", 0);
-                set_int("L:Canopy_Handle_L,bool", 0);
-                set_int("L:Canopy_Locked_Indicator, bool", 1);
-            } else if (!ready && state.canopy.canopyFullyOpenSeen == 0) {
-                set_int("L:Canopy_Handle_R,bool", 1);
-                set_int("L:Canopy_Handle_L,bool", 1);
-                set_int("L:Canopy_Locked_Indicator, bool", 0);
-                host_trigger_key_event(KEY_CANOPY_TOGGLE, 1);
-            }
+            // Ready closes an open canopy; cold and dark opens a closed one.
+            if ((state.canopy.canopyFullyOpenSeen == 1) == ready) canopy_toggle();
             break;
     }
 }
@@ -214,14 +193,14 @@ void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
             host_trigger_key_event(KEY_ENGINE_START, 1);
         host_trigger_key_event(KEY_AVIONICS_MASTER_SET, 1);
         host_trigger_key_event(KEY_PITOT_HEAT_SET, 1);
-        state.frame.readyPresetActive = 1;
+        state.presets.readyPresetActive = 1;
     } else if (ready == 0) {
         constexpr int head = static_cast<int>(sizeof COLD_HEAD_ORDER / sizeof COLD_HEAD_ORDER[0]);
         for (int index : COLD_HEAD_ORDER) write_row(index, false, airborne_rule);
         for (int i = head; i < ROW_COUNT; ++i) write_row(i, false, airborne_rule);
         host_trigger_key_event(KEY_AVIONICS_MASTER_SET, 0);
         host_trigger_key_event(KEY_PITOT_HEAT_SET, 0);
-        state.frame.readyPresetActive = 0;
+        state.presets.readyPresetActive = 0;
     }
 }
 

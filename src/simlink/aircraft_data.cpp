@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/numeric.h"
-#include "core/state.h"
+#include "state.h"
 #include "simlink/ids.h"
 #include "simlink/simconnect_api.h"
 

@@ -1,17 +1,17 @@
 #include "simlink/connection.h"
 
-#include "core/state.h"
+#include "state.h"
 #include "simlink/ids.h"
 #include "simlink/simconnect_api.h"
 
 namespace tarmelon {
 
-void open_connection(const char* client_name) {
+void open_connection(const char* client_name, sdk::DispatchProc dispatch) {
     simconnect_load();
     state.simlink.simHandle = nullptr;
     sc.SimConnect_Open(&state.simlink.simHandle, client_name, nullptr, 0, nullptr,
                        sdk::SIMCONNECT_OPEN_CONFIGINDEX_LOCAL);
-    sc.SimConnect_CallDispatch(state.simlink.simHandle, simconnect_dispatch, nullptr);
+    sc.SimConnect_CallDispatch(state.simlink.simHandle, dispatch, nullptr);
 }
 
 void close_connection() {

@@ -1,19 +1,19 @@
-// The SimConnect connection: opening it at start, the dispatch procedure through which
-// SimConnect delivers every message, on-screen texts, and closing it at shutdown.
+// The SimConnect connection as a service: opening it at start with the dispatch procedure
+// through which SimConnect delivers every message, client events sent on to the simulator,
+// on-screen texts, and closing it at shutdown.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "sdk/simconnect.h"
-#include "simlink/dispatch.h"
 
 namespace tarmelon {
 
 // Opens the local connection under the given client name and hands SimConnect the dispatch
 // procedure. Results are not looked at: a refused connection shows itself only through the
 // missing OPEN message.
-void open_connection(const char* client_name);
+void open_connection(const char* client_name, sdk::DispatchProc dispatch);
 void close_connection();
 
 // Sends a client event on to the simulator at the standard priority, unseen by the

@@ -4,7 +4,7 @@
 
 #include "core/host.h"
 #include "core/sim_keys.h"
-#include "core/state.h"
+#include "state.h"
 #include "core/vars.h"
 #include "simlink/simconnect_api.h"
 

@@ -1,7 +1,7 @@
 // What the module registers when the simulator answers the connection with OPEN.
 #include "simlink/setup.h"
 
-#include "core/state.h"
+#include "state.h"
 #include "simlink/ids.h"
 #include "simlink/simconnect_api.h"
 

@@ -3,7 +3,7 @@
 #include "sdk/win32.h"
 
 #if defined(_WIN32)
-#include "core/state.h"
+#include "state.h"
 #include "resources/resource_ids.h"
 #endif
 

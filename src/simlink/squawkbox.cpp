@@ -1,6 +1,6 @@
 #include "simlink/squawkbox.h"
 
-#include "core/state.h"
+#include "state.h"
 #include "simlink/ids.h"
 #include "simlink/simconnect_api.h"
 

@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "core/exports.h"
+#include "core/codecs.h"
+#include "core/host.h"
 #include "core/numeric.h"
 #include "core/vars.h"
 #include "panels/elements.h"
 #include "panels/mouse.h"
-#include "persist/files.h"
+#include "core/files.h"
 #include "persist/flight_names.h"
 
 // The module's import record, which the host fills; here the recording table below.
@@ -159,7 +160,8 @@ TEST(ElementChain, FindSetAndClearByIndex) {
         sdk::ELEMENT_ICON b = icon(4, 0, 0, 1, nullptr);
     } e;
     sdk::GAUGEHDR gauge{};
-    const ElementChain<3> links(&gauge, {el(e.background), el(e.a), el(e.b)});
+    ElementChain<3> links{};
+    links.link(&gauge, {el(e.background), el(e.a), el(e.b)});
     EXPECT_EQ(find_element(el(e.background), 0), el(e.background));
     EXPECT_EQ(find_element(el(e.background), 2), el(e.b));
     EXPECT_EQ(find_element(el(e.background), 3), nullptr);

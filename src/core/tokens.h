@@ -1,0 +1,45 @@
+// The simulator's numbered token variables the module reads with read_token, by role.
+#pragma once
+
+#include <cstdint>
+
+namespace tarmelon {
+
+enum Token : std::int32_t {
+    TOKEN_TICK18 = 1,                // tick counter, 18 a second: the clock of all short timers
+    TOKEN_SECONDS = 604,             // clock in whole seconds: the time base of slow timers
+    TOKEN_ALTITUDE = 74,             // aircraft altitude, feet
+    TOKEN_HEADING = 81,              // aircraft heading, 1 to 360
+    TOKEN_COURSE = 854,              // selected course (HSI course)
+    TOKEN_HEADING_SELECTOR = 855,    // autopilot heading selector
+    TOKEN_LATITUDE = 71,             // aircraft latitude, in 40007000ths of a turn
+    TOKEN_LONGITUDE = 72,            // aircraft longitude, in 2^48ths of a turn
+    TOKEN_AIRSPEED = 61,             // indicated airspeed, knots
+    TOKEN_MACH = 64,
+    TOKEN_KOHLSMAN_MB = 75,          // altimeter pressure setting, millibars
+    TOKEN_SLIP_BALL = 69,
+    TOKEN_MAGNETIC_COMPASS = 83,
+    TOKEN_G_LOAD = 351,              // G load in 1/624 g
+    TOKEN_VOR1_COURSE = 45,
+    TOKEN_VOR2_COURSE = 54,
+    TOKEN_MARKER_BEACON = 354,
+    TOKEN_ENGINE1_OIL_PRESSURE = 562,
+    TOKEN_ENGINE2_OIL_PRESSURE = 572,
+    TOKEN_ENGINE1_RPM = 624,
+    TOKEN_ENGINE2_RPM = 643,
+    TOKEN_ENGINE1_FUEL_FLOW = 638,
+    TOKEN_ENGINE2_FUEL_FLOW = 657,
+    TOKEN_HYDRAULIC_PANEL = 824,
+    TOKEN_THROTTLE_PANEL = 868,
+    TOKEN_ENGINE1_FIRE = 887,
+    TOKEN_ENGINE2_FIRE = 888,
+    TOKEN_TANK_FIRE = 980,
+    TOKEN_PITCH = 78,                // pitch and bank angle, degrees
+    TOKEN_BANK = 80,
+    TOKEN_AP_PITCH_REFERENCE = 77,   // pitch and bank angle as autopilot references
+    TOKEN_AP_BANK_REFERENCE = 79,
+    TOKEN_TRACK = 107,               // track, degrees (autopilot tooltip)
+    TOKEN_AP_ALTITUDE = 109,         // altitude, feet (autopilot tooltip)
+};
+
+}  // namespace tarmelon

@@ -1,0 +1,107 @@
+// The frame driver: everything that runs every frame, whichever panels are open, driven by
+// the invisible SystemWatch gauge. Its pre-update service runs the start-up sequence and the
+// cockpit's per-frame work; its needle runs the per-frame updates of the systems. Both are
+// tables: one row per step, in the fixed order.
+#include <cstdint>
+
+#include "core/numeric.h"
+#include "core/tokens.h"
+#include "core/vars.h"
+#include "module/initial_state.h"
+#include "panels/frame_hooks.h"
+#include "panels/windows.h"
+#include "persist/flight_names.h"
+#include "persist/panel_state.h"
+#include "persist/presets.h"
+#include "simlink/connection.h"
+#include "simlink/ground_equipment.h"
+#include "state.h"
+#include "systems/canopy/canopy.h"
+#include "systems/electrical/battery.h"
+#include "systems/lighting/sim_lights.h"
+#include "instruments/heading_repeaters.h"
+
+namespace tarmelon {
+
+namespace {
+
+constexpr char CONNECTION_FAILED_TEXT[] =
+    "SimConnect has failed to connect. Please restart Flight Simulator.";
+constexpr char PANEL_STATE_LOADED_TEXT[] = "Panel state loaded";
+constexpr char PANEL_STATE_SAVED_TEXT[] = "Panel state saved";
+
+void read_tick() { state.frame.currentTick = truncate_u32(read_token(TOKEN_TICK18)); }
+
+void connection_watch() {
+    if (state.frame.currentTick >= state.frame.baseTick + 5 && state.simlink.simOpenReceived == 0)
+        show_text(CONNECTION_FAILED_TEXT, sizeof CONNECTION_FAILED_TEXT, 0.0f);
+}
+
+void load_flight_panel_state() {
+    state.frame.flightPathPending = 0;
+    const char* name = flight_file_name(state.frame.loadedFlightPath);
+    if (is_excluded_flight(name) || !panel_state_exists(name)) return;
+    if (!load_panel_state(name)) return;
+    cycle_panel_windows();
+    show_text(PANEL_STATE_LOADED_TEXT, sizeof PANEL_STATE_LOADED_TEXT, 5.0f);
+}
+
+// The initial state if it has not run, then the ready preset, then the loaded flight's
+// panel state, each timed from the base tick.
+void startup_sequence() {
+    const std::uint32_t tick = state.frame.currentTick;
+    const std::uint32_t base = state.frame.baseTick;
+    if (state.core.initialStateApplied == 0 && tick >= base + 2) {
+        apply_initial_state();
+        return;
+    }
+    if (state.core.initialStateApplied != 1) return;
+    if (tick >= base + 3 && state.frame.readyPresetApplied == 0) {
+        state.presets.readyPresetActive = 0;
+        apply_state_preset(1, 1);
+        state.frame.readyPresetApplied = 1;
+    } else if (tick >= base + 5 && state.frame.readyPresetApplied == 1 && state.frame.flightPathPending == 1) {
+        load_flight_panel_state();
+    }
+}
+
+void saved_message() {
+    if (state.frame.currentTick >= state.frame.baseTick + 5 && state.frame.panelStateSavedPending == 1) {
+        state.frame.panelStateSavedPending = 0;
+        show_text(PANEL_STATE_SAVED_TEXT, sizeof PANEL_STATE_SAVED_TEXT, 5.0f);
+    }
+}
+
+struct FrameStep {
+    const char* what;
+    void (*run)();
+};
+
+// SystemWatch's pre-update service, in this order.
+constexpr FrameStep PRE_UPDATE[] = {
+    {"tick", read_tick},
+    {"battery top-up", battery_top_up},
+    {"connection watch", connection_watch},
+    {"start-up sequence", startup_sequence},
+    {"panel state saved message", saved_message},
+    {"heading-selector and course repeaters", heading_repeaters},
+    {"canopy misting", canopy_misting},
+    {"strobe and beacon lights", strobe_and_beacon_lights},
+};
+
+// SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
+constexpr FrameStep UPDATE_LIST[] = {
+    {"smoke and contrails", update_exhaust_effects},
+};
+
+}  // namespace
+
+void frame_pre_update() {
+    for (const FrameStep& step : PRE_UPDATE) step.run();
+}
+
+void frame_update_list() {
+    for (const FrameStep& step : UPDATE_LIST) step.run();
+}
+
+}  // namespace tarmelon

@@ -1,0 +1,78 @@
+// Adaptors between a system's plain actions and readings and the callbacks the simulator
+// calls: a gauge table row names an adaptor with the action and the click it sounds, e.g.
+//   click(120, 40, 60, 60, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<toggle_taxi_lights, Click{1, -10000}>)
+//   icon(4401, 120, 40, 2, switch_frame<taxi_switch_position>)
+// so that a system never sees the gauge SDK and a gauge file holds only its tables.
+#pragma once
+
+#include <cstdint>
+
+#include "panels/elements.h"
+#include "panels/mouse.h"
+#include "sdk/gauges.h"
+
+namespace tarmelon {
+
+// Which click sound a control makes (1, 2 or 3) and at which pan; sound 0 makes none.
+struct Click {
+    int sound;
+    int pan;
+};
+constexpr Click NO_CLICK{0, 0};
+
+// Any accepted event sounds the click, then runs the action.
+template <void (*Action)(), Click C>
+sdk::GBOOL TM_STDCALL on_click(sdk::PIXPOINT*, sdk::FLAGS32) {
+    click_sound(C.sound, C.pan);
+    Action();
+    return 0;
+}
+
+// A left or right click sounds the click, then runs the action with right = true for the
+// right button. Other events do nothing.
+template <void (*Action)(bool right), Click C>
+sdk::GBOOL TM_STDCALL on_left_right(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    const bool right = (flags & MOUSE_RIGHT) != 0;
+    if (!right && (flags & MOUSE_LEFT) == 0) return 0;
+    click_sound(C.sound, C.pan);
+    Action(right);
+    return 0;
+}
+
+// The action receives the raw mouse flags (held knobs, throttle levers): it sounds its own
+// clicks.
+template <void (*Action)(sdk::FLAGS32 flags)>
+sdk::GBOOL TM_STDCALL on_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    Action(flags);
+    return 0;
+}
+
+// Element callbacks from plain readings.
+template <double (*Value)()>
+sdk::FLOAT64 TM_STDCALL icon_value(sdk::ELEMENT_ICON*) {
+    return Value();
+}
+template <bool (*Lit)()>
+sdk::FLOAT64 TM_STDCALL lamp(sdk::ELEMENT_ICON*) {
+    return lit_while(Lit());
+}
+template <double (*Value)()>
+sdk::FLOAT64 TM_STDCALL needle_value(sdk::ELEMENT_NEEDLE*) {
+    return Value();
+}
+template <double (*Value)()>
+sdk::FLOAT64 TM_STDCALL slider_value(sdk::ELEMENT_SLIDER*) {
+    return Value();
+}
+
+// Tooltip arguments from plain readings.
+template <double (*Value)()>
+sdk::FLOAT64 TM_STDCALL tooltip_number(sdk::FLOAT64, sdk::ID, const char*, sdk::MODULE_VAR*, sdk::GAUGEHDR*) {
+    return Value();
+}
+template <const char* (*Text)()>
+const char* TM_STDCALL tooltip_text(sdk::FLOAT64, sdk::ID, const char*, sdk::MODULE_VAR*, sdk::GAUGEHDR*) {
+    return Text();
+}
+
+}  // namespace tarmelon

@@ -1,0 +1,30 @@
+// LCD_VC: the virtual cockpit's voltmeter digits.
+#include "panels/elements.h"
+#include "panels/gauge_parts.h"
+#include "panels/mouse.h"
+
+namespace tarmelon {
+
+namespace {
+
+struct Elements {
+    sdk::ELEMENT_STATIC_IMAGE background = static_image(21000, 0, 0);
+} elements;
+ElementChain<1> tree;
+sdk::ELEMENT_HEADER* root = el(elements.background);
+
+void link(sdk::GAUGEHDR* gauge) { tree.link(gauge, {el(elements.background)}); }
+
+sdk::MOUSERECT mouse[] = {
+    mouse_begin(),
+    mouse_end(),
+    mouse_eol(),
+};
+
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+
+}  // namespace
+
+extern const GaugeParts LCD_VC = {&root, mouse, callback, link};
+
+}  // namespace tarmelon

@@ -1,0 +1,30 @@
+// TO_Panel: heaters, vents, fuel transfers, battery, cabin air, LP cocks, pressure gauges.
+#include "panels/elements.h"
+#include "panels/gauge_parts.h"
+#include "panels/mouse.h"
+
+namespace tarmelon {
+
+namespace {
+
+struct Elements {
+    sdk::ELEMENT_STATIC_IMAGE background = static_image(4356, 0, 0);
+} elements;
+ElementChain<1> tree;
+sdk::ELEMENT_HEADER* root = el(elements.background);
+
+void link(sdk::GAUGEHDR* gauge) { tree.link(gauge, {el(elements.background)}); }
+
+sdk::MOUSERECT mouse[] = {
+    mouse_begin(),
+    mouse_end(),
+    mouse_eol(),
+};
+
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+
+}  // namespace
+
+extern const GaugeParts TO_Panel = {&root, mouse, callback, link};
+
+}  // namespace tarmelon

@@ -1,0 +1,33 @@
+// The one module state record: one part per subsystem, each defined next to the code that
+// owns it. Zero at load (but for the transponder's code); apply_initial_state gives it its
+// starting values. Any code may read any part; a part is written by its owner (and by the
+// start-up code of src/module, which sets starting values).
+#pragma once
+
+#include "avionics/transponder_state.h"
+#include "module/module_state.h"
+#include "panels/selector_state.h"
+#include "persist/preset_state.h"
+#include "simlink/simlink_state.h"
+#include "systems/cabin/cabin_state.h"
+#include "systems/canopy/canopy_state.h"
+#include "systems/engines/engines_state.h"
+
+namespace tarmelon {
+
+struct ModuleState {
+    CoreState core;
+    FrameState frame;
+    SimlinkState simlink;
+    SimData simdata;
+    PresetState presets;
+    EngineState engines;
+    CanopyState canopy;
+    CabinState cabin;
+    TransponderState transponder;
+    SelectorState selector;
+};
+
+extern ModuleState state;
+
+}  // namespace tarmelon
