@@ -108,7 +108,7 @@ constexpr const char* PANEL_SELECTOR_VARIABLES[] = {
     "PANELSEL_AP_active",  "PANELSEL_AVI_active",    "PANELSEL_ENG_active", "PANELSEL_FUEL_active",
     "PANELSEL_RADGPS_active", "PANELSEL_GEAR_active", "PANELSEL_HYD_active", "PANELSEL_INV_active",
     "PANELSEL_LIGHTS_active", "PANELSEL_OXY_active", "PANELSEL_THR_active", "PANELSEL_TRIM_active",
-    "PANELSEL_active",
+    "PANELSEL_active", "PANELSEL_CHECKLIST_active",
 };
 
 constexpr Setting LATE_SETTINGS[] = {

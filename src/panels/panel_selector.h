@@ -3,7 +3,7 @@
 
 namespace tarmelon {
 
-// Back to the selector's starting state at load: every window counted as open, no button
+// Back to the selector's starting state at load: no window counted as open, no button
 // under the mouse.
 void reset_panel_selector();
 

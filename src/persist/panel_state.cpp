@@ -215,17 +215,19 @@ bool panel_state_exists(const char* flight_name) {
 }
 
 bool save_panel_state(const char* flight_name) {
+    // The new state is written beside the old one under a name of the same length (so it
+    // fits wherever the final name fits, and never ends in ".save", so it is nobody's
+    // state file) and then replaces it: an interrupted save never leaves a half-written
+    // file in its place, and a failed one leaves no temporary file behind.
     char path[PATH_BUFFER];
     char partial[PATH_BUFFER];
-    if (!state_file_path(path, flight_name, ".save") || !state_file_path(partial, flight_name, ".save.new"))
+    if (!state_file_path(path, flight_name, ".save") || !state_file_path(partial, flight_name, ".sav~"))
         return false;
     if (!ensure_panel_folder(FOLDER)) return false;
 
     std::int32_t record[PANEL_STATE_ITEMS];
     for (int i = 0; i < PANEL_STATE_ITEMS; ++i) record[i] = gather(i);
 
-    // The new state is written beside the old one and then replaces it, so that an
-    // interrupted save never leaves a half-written file in its place.
     DeleteFileA(partial);
     for (int i = 0; i < PANEL_STATE_ITEMS; ++i) {
         char key[16];
@@ -237,7 +239,9 @@ bool save_panel_state(const char* flight_name) {
             return false;
         }
     }
-    return MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING) != 0;
+    if (MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING) != 0) return true;
+    DeleteFileA(partial);
+    return false;
 }
 
 bool load_panel_state(const char* flight_name) {

@@ -60,7 +60,7 @@ TEST(PanelState, SavingAFlightWritesAllItemsBesideIt) {
     EXPECT_EQ(keys.at(1), "1");
     EXPECT_EQ(keys.at(81), "0");
     EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 1u);
-    EXPECT_FALSE(fs::exists(save_file(b, "My Flight.FLT.new")));
+    EXPECT_FALSE(fs::exists(panel_folder(b) / "PanelSave" / "My Flight.FLT.sav~"));
 
     // Saving again keeps one file, the later values winning.
     b.set("L:Lights_nav_POS, bool", 0);
@@ -97,6 +97,45 @@ TEST(PanelState, AnOverlongFlightNameWritesNothingAnywhere) {
         EXPECT_TRUE(fs::is_empty(saves));
     }
     EXPECT_TRUE(b.faults().empty());
+}
+
+// A flight whose state file just fits the path limit is saved and restored: the temporary
+// file of the careful replace is never longer than the state file itself.
+TEST(PanelState, AFlightNameAtThePathLimitIsSavedAndRestored) {
+    scenario::TempRoot root;
+    const std::string folder = root.path().string() + "\\SimObjects\\Airplanes\\VK_Tarmelon\\panel\\PanelSave\\";
+    const std::string name = std::string(259 - folder.size() - std::string(".FLT.save").size(), 'L') + ".FLT";
+    ASSERT_EQ((folder + name + ".save").size(), 259u);
+    {
+        bench::Bench b(root.options());
+        scenario::settle(b);
+        b.set("L:GEN1OnOffPos, number", 0);
+        b.exec("save \"C:/F/" + name + "\"");
+        b.frames(2);
+        EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 1u);
+        EXPECT_EQ(read_state(save_file(b, name)).size(), 103u);
+        for (const auto& entry : fs::directory_iterator(panel_folder(b) / "PanelSave"))
+            EXPECT_EQ(entry.path().filename().string(), name + ".save");
+    }
+    bench::Bench b(root.options("C:\\F\\" + name));
+    scenario::settle(b);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kLoaded), 1u);
+    EXPECT_EQ(b.get("L:GEN1OnOffPos, number"), 0);
+}
+
+// When the new state cannot replace the old file, the save is not reported and its
+// temporary file does not stay behind.
+TEST(PanelState, AFailedReplaceLeavesNoTemporaryFile) {
+    bench::Bench b;
+    scenario::settle(b);
+    fs::create_directories(save_file(b, "Blocked.FLT"));  // a folder where the file would go
+    b.exec("save \"C:/Flights/Blocked.FLT\"");
+    b.frames(2);
+    EXPECT_EQ(count_lines(b.simconnect_log(), kSaved), 0u);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(panel_folder(b) / "PanelSave"))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"Blocked.FLT.save"});
 }
 
 // Every item goes through a load and comes back out of the next save unchanged, negative

@@ -92,14 +92,13 @@ TEST(PanelSelector, WindowButtonsOpenTheWindowThenMarkAndPublishIt) {
     b.frames(1);
     EXPECT_EQ(b.get("L:PANELSEL_FUEL_active"), 0);
 
-    // Each button works its own window, marker and variable; the checklist has no
-    // registered variable and nothing is written through its invalid id.
+    // Each button works its own window, marker and variable, the checklist's included.
     struct Case {
         Button button;
         std::uint32_t window;
         const char* variable;
     };
-    for (const Case& c : {Case{CHECKLIST, 1800, nullptr}, Case{AUTOPILOT, 900, "L:PANELSEL_AP_active"},
+    for (const Case& c : {Case{CHECKLIST, 1800, "L:PANELSEL_CHECKLIST_active"}, Case{AUTOPILOT, 900, "L:PANELSEL_AP_active"},
                           Case{ENGINE_START, 300, "L:PANELSEL_ENG_active"}, Case{ELECTRICAL, 100, "L:PANELSEL_INV_active"},
                           Case{TRIM, 200, "L:PANELSEL_TRIM_active"}}) {
         b.click(SELECTOR, c.button.x, c.button.y, LEFT);
@@ -111,6 +110,33 @@ TEST(PanelSelector, WindowButtonsOpenTheWindowThenMarkAndPublishIt) {
         }
     }
     EXPECT_EQ(b.get("L:PANELSEL_GEAR_active"), 0);
+    EXPECT_EQ(b.faults(), std::vector<std::string>{});
+}
+
+// The start-up window cycling opens and closes every panel, but none stays open: the
+// virtual cockpit's selector must show every panel closed.
+TEST(PanelSelector, StartsWithEveryPanelPublishedClosed) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.frames(18);
+    for (const char* name : {"AP", "AVI", "ENG", "FUEL", "RADGPS", "GEAR", "HYD", "INV", "LIGHTS", "OXY", "THR",
+                             "TRIM", "CHECKLIST"}) {
+        const std::string variable = std::string("L:PANELSEL_") + name + "_active";
+        EXPECT_EQ(b.get(variable), 0) << variable;
+    }
+    EXPECT_EQ(b.get("L:PANELSEL_active"), 0);
+    for (int e = 18; e <= 33; ++e) EXPECT_EQ(frame_of(b, e), -1) << "open marker " << e;
+
+    // The checklist window is published like the others, one update after the selector saw
+    // it open (the selector publishes while its own window is open).
+    open_selector(b);
+    b.frames(2);
+    EXPECT_EQ(b.get("L:PANELSEL_CHECKLIST_active"), 0);
+    b.window("open", 1800);
+    b.frames(1);
+    EXPECT_EQ(b.get("L:PANELSEL_CHECKLIST_active"), 0);
+    b.frames(1);
+    EXPECT_EQ(b.get("L:PANELSEL_CHECKLIST_active"), 1);
     EXPECT_EQ(b.faults(), std::vector<std::string>{});
 }
 

@@ -322,7 +322,7 @@ sdk::MOUSERECT mouse[] = {
 }  // namespace
 
 void reset_panel_selector() {
-    for (double& value : state.selector.windowOpenValue) value = 1.0;
+    for (double& value : state.selector.windowOpenValue) value = 0.0;
     clear_hover();
 }
 
@@ -335,7 +335,6 @@ void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
     for (int i = 0; i < SELECTOR_WINDOW_COUNT; ++i) {
         const Published& p = PUBLISHED[i];
         s.windowVariableIds[i] = host_check_named_variable(p.name);
-        // The checklist's variable is never registered: its id is invalid and nothing is written.
         if (s.windowVariableIds[i] >= 0)
             host_set_named_variable_value(s.windowVariableIds[i], s.windowOpenValue[window_slot(p.window)]);
     }
