@@ -4,6 +4,7 @@
 // start-up code of src/module, which sets starting values).
 #pragma once
 
+#include "autopilot/autopilot_state.h"
 #include "avionics/transponder_state.h"
 #include "module/module_state.h"
 #include "panels/selector_state.h"
@@ -11,7 +12,9 @@
 #include "simlink/simlink_state.h"
 #include "systems/cabin/cabin_state.h"
 #include "systems/canopy/canopy_state.h"
+#include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
+#include "systems/fuel/fuel_state.h"
 
 namespace tarmelon {
 
@@ -21,9 +24,12 @@ struct ModuleState {
     SimlinkState simlink;
     SimData simdata;
     PresetState presets;
+    ElectricalState electrical;
+    FuelState fuel;
     EngineState engines;
     CanopyState canopy;
     CabinState cabin;
+    AutopilotState autopilot;
     TransponderState transponder;
     SelectorState selector;
 };
