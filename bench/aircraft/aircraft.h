@@ -1,6 +1,11 @@
 // The simulated aircraft and world: the A: variables the module reads, the token variables
 // behind them, and how the simulator's key events and SimConnect events change them. It
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
+//
+// One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
+// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp), each a table of its values at
+// rest, its tokens, the key events and simulator events it answers and its dynamics;
+// aircraft.cpp routes to them.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +16,13 @@
 #include "variables.h"
 
 namespace bench {
+
+namespace sim {
+// What the simulated systems keep beside the variables (targets of moving parts).
+struct Memory {
+    double canopy_target = 0.0;  // percent open the canopy travels towards
+};
+}  // namespace sim
 
 class Aircraft {
 public:
@@ -37,9 +49,8 @@ public:
     void set(std::string_view name, double value);
 
 private:
-    void toggle(std::string_view name);
     Variables& vars_;
-    double canopy_target_ = 0.0;
+    sim::Memory memory_;
 };
 
 }  // namespace bench
