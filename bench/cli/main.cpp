@@ -50,7 +50,10 @@ int main(int argc, char** argv) {
                 if (!n || *n < 1 || *n > 1000) return usage_error("--fps takes a whole number 1 to 1000");
                 options.fps = static_cast<int>(*n);
             } else if (arg == "--help" || arg == "-h") {
-                std::cout << kUsage;
+                std::cout << kUsage
+                          << "script commands, one a line ('#' starts a comment; variable names and texts in "
+                             "double quotes):\n"
+                          << bench::script_commands_help();
                 return 0;
             } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
                 return usage_error("unknown option " + arg);

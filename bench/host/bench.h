@@ -48,6 +48,9 @@ struct ElementState {
     bool hidden = false;      // image flag 0x40000000 after the update
 };
 
+// The script commands, one per line: usage and what each does (for --help).
+std::string script_commands_help();
+
 class Bench {
 public:
     explicit Bench(Options options = {});

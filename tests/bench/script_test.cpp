@@ -86,6 +86,26 @@ TEST(Script, BadCommandsAndArgumentsStopWithFileAndLine) {
     }
 }
 
+// Every command --help lists answers a wrong argument count with exactly its listed usage.
+TEST(Script, EveryListedCommandHasItsUsageAsTheArgumentCountError) {
+    std::istringstream help(bench::script_commands_help());
+    std::string line;
+    int commands = 0;
+    while (std::getline(help, line)) {
+        if (line.rfind("  ", 0) != 0 || line.size() < 3 || line[2] == ' ') continue;
+        const std::size_t end = line.find("  ", 2);
+        const std::string usage = line.substr(2, end == std::string::npos ? std::string::npos : end - 2);
+        const std::string name = usage.substr(0, usage.find(' '));
+        std::string extra;
+        for (int i = 0; i < 70; ++i) extra += " 1";
+        auto r = run(name + extra + "\n");
+        EXPECT_EQ(r.status, 2) << name;
+        EXPECT_EQ(r.err, "case.bench:1: usage: " + usage + "\n") << name;
+        ++commands;
+    }
+    EXPECT_GE(commands, 28);
+}
+
 TEST(Script, ElementsKeysTextsAndDump) {
     auto r = run("set L:Test_Icon 2\nset L:Test_StrLen 3\nframes 1\n"
                  "element Element_Test 1\nelement Element_Test 3\n"
@@ -119,6 +139,14 @@ TEST(Script, FailedKeyTextAndElementExpectations) {
 #define SKIP_WITHOUT_NATIVE_SHELL() (void)0
 #endif
 
+int exit_code(int raw) {
+#if defined(_WIN32)
+    return raw;
+#else
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+}
+
 int run_cli(const std::string& script_text, std::string& err) {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / ("bench-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -147,6 +175,23 @@ TEST(Cli, ExitStatusesAndMessages) {
     EXPECT_NE(err.find("s.bench:2: unknown command 'bogus'"), std::string::npos) << err;
     EXPECT_EQ(run_cli("expect \"L:Test_Init\" == 7\n", err), 1);
     EXPECT_NE(err.find("s.bench:1: expected \"L:Test_Init\" == 7, found 1"), std::string::npos) << err;
+}
+
+TEST(Cli, HelpListsTheOptionsAndTheScriptCommands) {
+    SKIP_WITHOUT_NATIVE_SHELL();
+    namespace fs = std::filesystem;
+    const fs::path out = fs::temp_directory_path() / "bench-cli-help.txt";
+    const std::string cmd = std::string(BENCH_EXE) + " --help >" + out.string() + " 2>&1";
+    const int raw = std::system(cmd.c_str());
+    std::ifstream in(out);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    fs::remove(out);
+    EXPECT_EQ(exit_code(raw), 0);
+    for (const char* part : {"usage: tarmelon-bench [options] [SCRIPT...]", "  --no-simconnect  the connection never opens",
+                             "exit status: 0 all held", "  frames N ", "  expect VAR OP VALUE [TOL] ",
+                             "  describe gauges "})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    EXPECT_NE(text.find(bench::script_commands_help()), std::string::npos);
 }
 
 TEST(Cli, UsageErrors) {
