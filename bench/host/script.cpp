@@ -418,9 +418,16 @@ std::string run_dump(Call& c) {
     std::string out;
     for (const auto& [key, entry] : c.impl.vars.all()) {
         if (key.compare(0, prefix.size(), prefix) != 0) continue;
-        out += quoted(entry.display) + " = " + format_number(entry.value);
-        if (entry.text) out += " " + quoted(*entry.text);
-        out += "\n";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about a string
+        // literal placed before a temporary string with operator+.
+        out += quoted(entry.display);
+        out += " = ";
+        out += format_number(entry.value);
+        if (entry.text) {
+            out += ' ';
+            out += quoted(*entry.text);
+        }
+        out += '\n';
     }
     return out;
 }

@@ -971,11 +971,17 @@ HRESULT_T TM_STDCALL SimConnect_AICreateSimulatedObject(sdk::SC_HANDLE hSimConne
                                                         const char* szContainerTitle,
                                                         sdk::SIMCONNECT_DATA_INITPOSITION InitPos,
                                                         DWORD_T RequestID) {
-    const std::string position =
-        "{" + detail::shortest(InitPos.Latitude) + ", " + detail::shortest(InitPos.Longitude) + ", " +
-        detail::shortest(InitPos.Altitude) + ", " + detail::shortest(InitPos.Pitch) + ", " +
-        detail::shortest(InitPos.Bank) + ", " + detail::shortest(InitPos.Heading) + ", " +
-        std::to_string(InitPos.OnGround) + ", " + std::to_string(InitPos.Airspeed) + "}";
+    // Appended piece by piece (GCC 12 at -O3 warns falsely about "{" + a temporary string).
+    std::string position = "{";
+    for (const double v : {InitPos.Latitude, InitPos.Longitude, InitPos.Altitude, InitPos.Pitch, InitPos.Bank,
+                           InitPos.Heading}) {
+        position += detail::shortest(v);
+        position += ", ";
+    }
+    position += std::to_string(InitPos.OnGround);
+    position += ", ";
+    position += std::to_string(InitPos.Airspeed);
+    position += '}';
     const Call call =
         Call("SimConnect_AICreateSimulatedObject").str(szContainerTitle).raw(position).u(RequestID);
     if (refuse(hSimConnect, call, "SimConnect_AICreateSimulatedObject")) return SC_E_FAIL;
