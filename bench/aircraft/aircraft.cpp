@@ -47,6 +47,15 @@ const sim::TokenRow* token_row(int id) {
     return nullptr;
 }
 
+// Simulator event names match regardless of letter case, as SimConnect maps them.
+const sim::SimEventRow* sim_event_row(std::string_view name) {
+    const std::string wanted = upper(name);
+    for (const sim::System* system : kSystems)
+        for (const sim::SimEventRow& row : system->sim_events)
+            if (wanted == row.name) return &row;
+    return nullptr;
+}
+
 }  // namespace
 
 double Aircraft::get(std::string_view name) const {
@@ -87,14 +96,15 @@ bool Aircraft::apply_key(std::uint32_t id, std::uint32_t parameter) {
 
 bool Aircraft::apply_sim_event(std::string_view name, std::uint32_t data) {
     if (auto id = key_event_id(name)) return apply_key(*id, data);
+    const sim::SimEventRow* row = sim_event_row(name);
+    if (row == nullptr) return false;
     sim::Context c(vars_, memory_);
-    for (const sim::System* system : kSystems)
-        for (const sim::SimEventRow& row : system->sim_events) {
-            if (name != row.name) continue;
-            row.apply(c, data);
-            return true;
-        }
-    return false;
+    row->apply(c, data);
+    return true;
+}
+
+bool Aircraft::knows_sim_event(std::string_view name) {
+    return key_event_id(name).has_value() || sim_event_row(name) != nullptr;
 }
 
 std::optional<std::uint32_t> Aircraft::key_event_id(std::string_view name) {

@@ -39,6 +39,9 @@ public:
 
     // Key event number for an event name, when the aircraft knows one ("FUEL_SELECTOR_SET").
     static std::optional<std::uint32_t> key_event_id(std::string_view name);
+    // The aircraft answers simulator event NAME (a key event or a simulator event by name,
+    // letter case aside).
+    static bool knows_sim_event(std::string_view name);
 
     // Token variables other than the clocks (1 and 604, which the bench keeps). Nothing for
     // tokens without a simulated value.

@@ -10,6 +10,9 @@
 #include "console.h"
 #include "impl.h"
 #include "text.h"
+#if !defined(_WIN32)
+#include "bench/win32/standin.h"
+#endif
 
 namespace bench {
 
@@ -92,6 +95,22 @@ void Bench::key(std::uint32_t id, std::uint32_t param) { impl_->process_key(id, 
 
 bool Bench::pilot_event(const std::string& name, std::uint32_t value) { return scstandin::pilot_event(name, value); }
 
+bool Bench::knows_sim_event(const std::string& name) const {
+    return Aircraft::knows_sim_event(name) || scstandin::maps_sim_event(name);
+}
+
+void Bench::make_unreadable(const std::string& path) {
+#if defined(_WIN32)
+    throw ScriptError("files are made unreadable by the Win32 stand-in, and this bench runs the real Win32 calls");
+#else
+    const std::string file = w32standin::host_path(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw ScriptError("no file " + path + " (" + file + ")");
+    impl_->unreadable_files.push_back(file);
+    w32standin::deny_read(file);
+#endif
+}
+
 int Bench::click(const std::string& gauge, int x, int y, std::uint32_t flags) {
     sdk::GAUGEHDR* h = impl_->header_by_name(gauge);
     if (h == nullptr) throw ScriptError("no gauge named " + gauge);
@@ -165,6 +184,8 @@ void Bench::mark() {
     impl_->calc_failures.clear();
     impl_->keys.clear();
     impl_->element_list_calls.clear();
+    impl_->simconnect_carried.clear();
+    impl_->texts_carried.clear();
     impl_->mark_simconnect = scstandin::call_log().size();
     impl_->mark_texts = scstandin::texts().size();
 }
@@ -175,15 +196,18 @@ const std::vector<Bench::KeyEvent>& Bench::key_log() const { return impl_->keys;
 std::vector<std::string> Bench::element_list_log() const { return impl_->element_list_calls; }
 
 namespace {
-std::vector<std::string> since(std::vector<std::string> all, std::size_t mark) {
-    if (mark > all.size()) mark = 0;
-    all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(mark));
-    return all;
+// What was carried over earlier loads, then the stand-in's log from the mark on.
+std::vector<std::string> since(std::vector<std::string> carried, const std::vector<std::string>& now,
+                               std::size_t mark) {
+    if (mark < now.size()) carried.insert(carried.end(), now.begin() + static_cast<std::ptrdiff_t>(mark), now.end());
+    return carried;
 }
 }  // namespace
 
-std::vector<std::string> Bench::simconnect_log() const { return since(scstandin::call_log(), impl_->mark_simconnect); }
-std::vector<std::string> Bench::texts() const { return since(scstandin::texts(), impl_->mark_texts); }
+std::vector<std::string> Bench::simconnect_log() const {
+    return since(impl_->simconnect_carried, scstandin::call_log(), impl_->mark_simconnect);
+}
+std::vector<std::string> Bench::texts() const { return since(impl_->texts_carried, scstandin::texts(), impl_->mark_texts); }
 std::vector<std::string> Bench::faults() const { return impl_->fault_list; }
 bool Bench::simconnect_open() const { return scstandin::is_open(); }
 double Bench::sim_seconds() const { return static_cast<double>(impl_->frame_count) / impl_->options.fps; }

@@ -90,8 +90,14 @@ struct Bench::Impl : CalculatorHost {
     std::string console_pending;
     std::map<std::string, int> fault_counts;
     std::ostream* fault_stream = nullptr;
+    // The stand-in SimConnect's logs start afresh at every load: what they held since the
+    // mark is carried here first, and the marks then count from the fresh logs' start.
+    std::vector<std::string> simconnect_carried;
+    std::vector<std::string> texts_carried;
     std::size_t mark_simconnect = 0;
     std::size_t mark_texts = 0;
+    int loads = 0;
+    std::vector<std::string> unreadable_files;  // host paths, kept across loads
     std::string svalue;
     std::map<std::string, std::uint32_t> gauge_flags;
 
@@ -102,6 +108,7 @@ struct Bench::Impl : CalculatorHost {
     void load_module(const std::string& flight);
     void unload_module();
     void release_standins();  // the stand-ins' state back to nothing, as the bench ends
+    void carry_logs();        // the stand-in SimConnect's logs since the mark, before a reset
     void prepare_host();      // fresh stand-ins, windows and handlers for a load
     void bind_exports();      // ImportTable filled, Linkage read
     void read_gauge_headers();

@@ -79,10 +79,27 @@ void Bench::Impl::prepare_host() {
     if (!main_window) main_window = std::make_unique<benchplatform::MainWindow>();
     if (!main_window->created()) throw std::runtime_error("cannot create the simulator's main window: " + main_window->error());
 #endif
+    if (loads++ > 0) carry_logs();
     scstandin::reset(standin_host(), options.simconnect);
+    scstandin::set_silent(options.simconnect_silent);
+#if !defined(_WIN32)
+    for (const auto& path : unreadable_files) w32standin::deny_read(path);
+#endif
     windows.reset();
     handlers.clear();
     key_queue.clear();
+}
+
+void Bench::Impl::carry_logs() {
+    const auto calls = scstandin::call_log();
+    const auto shown = scstandin::texts();
+    if (mark_simconnect < calls.size())
+        simconnect_carried.insert(simconnect_carried.end(), calls.begin() + static_cast<std::ptrdiff_t>(mark_simconnect),
+                                  calls.end());
+    if (mark_texts < shown.size())
+        texts_carried.insert(texts_carried.end(), shown.begin() + static_cast<std::ptrdiff_t>(mark_texts), shown.end());
+    mark_simconnect = 0;
+    mark_texts = 0;
 }
 
 void Bench::Impl::release_standins() {

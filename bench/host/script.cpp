@@ -20,6 +20,39 @@ struct Token {
     bool quoted = false;
 };
 
+// Quoted text from just after its opening quote; returns the index after the closing one.
+// A backslash is itself (Windows paths stay as written), except in a run of backslashes
+// that ends at a double quote: there each pair gives one backslash, and an odd one left
+// over makes that quote part of the text instead of its end.
+//   "C:\Flights\My Flight.FLT"  C:\Flights\My Flight.FLT
+//   "say \"hi\""               say "hi"
+//   "C:\Flights\\"            C:\Flights\ (a backslash at the end is doubled)
+std::size_t quoted_text(std::string_view line, std::size_t i, std::string& text) {
+    while (i < line.size()) {
+        const char d = line[i];
+        if (d == '"') return i + 1;
+        if (d != '\\') {
+            text += d;
+            ++i;
+            continue;
+        }
+        std::size_t run = 0;
+        while (i < line.size() && line[i] == '\\') {
+            ++run;
+            ++i;
+        }
+        if (i < line.size() && line[i] == '"') {
+            text.append(run / 2, '\\');
+            if (run % 2 == 0) return i + 1;
+            text += '"';
+            ++i;
+        } else {
+            text.append(run, '\\');
+        }
+    }
+    throw ScriptError("unterminated quoted text");
+}
+
 std::vector<Token> tokenize(std::string_view line) {
     if (line.size() > kMaxLine) throw ScriptError("line longer than " + std::to_string(kMaxLine) + " bytes");
     std::vector<Token> out;
@@ -34,18 +67,7 @@ std::vector<Token> tokenize(std::string_view line) {
         Token t;
         if (c == '"') {
             t.quoted = true;
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                char d = line[i++];
-                if (d == '"') {
-                    closed = true;
-                    break;
-                }
-                if (d == '\\' && i < line.size()) d = line[i++];
-                t.text += d;
-            }
-            if (!closed) throw ScriptError("unterminated quoted text");
+            i = quoted_text(line, i + 1, t.text);
         } else {
             while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n' &&
                    line[i] != '#')
@@ -146,6 +168,9 @@ std::string element_text(const std::string& gauge, const ElementState& e) {
     return out;
 }
 
+// " (3 times)" for a count above one.
+std::string times(std::size_t count) { return count > 1 ? " (" + std::to_string(count) + " times)" : std::string(); }
+
 std::string join_lines(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines) out += l + "\n";
@@ -224,6 +249,9 @@ std::string run_key(Call& c) {
 }
 
 std::string run_event(Call& c) {
+    if (!c.bench.knows_sim_event(c.t[1].text))
+        throw ScriptError("unknown simulator event '" + c.t[1].text +
+                          "' (neither the simulated aircraft nor a SimConnect client knows it)");
     c.bench.pilot_event(c.t[1].text, c.t.size() == 3 ? param_arg(c.t[2], "value") : 0);
     return {};
 }
@@ -313,7 +341,6 @@ std::string run_save(Call& c) {
 }
 
 std::string run_unload(Call& c) {
-    if (!c.impl.module_loaded) throw ScriptError("the module is not loaded");
     c.bench.unload();
     return {};
 }
@@ -396,6 +423,22 @@ std::string run_expect_key(Call& c) {
                             (seen.empty() ? "none since the mark" : seen));
 }
 
+std::string run_expect_no_key(Call& c) {
+    const auto& t = c.t;
+    auto id = static_cast<std::uint32_t>(integer_arg(t[1], 0, 4294967295LL, "key event id"));
+    std::optional<std::uint32_t> param;
+    if (t.size() == 3) param = param_arg(t[2], "parameter");
+    std::size_t count = 0;
+    std::string first;
+    for (const auto& k : c.impl.keys) {
+        if (k.id != id || (param && k.param != *param)) continue;
+        if (count++ == 0) first = std::to_string(k.id) + " " + std::to_string(k.param);
+    }
+    if (count == 0) return {};
+    throw ExpectationFailed("expected no key " + t[1].text + (param ? " " + t[2].text : "") +
+                            " since the mark, found " + first + times(count));
+}
+
 std::string run_expect_text(Call& c) {
     auto shown = c.bench.texts();
     for (const auto& s : shown)
@@ -406,11 +449,37 @@ std::string run_expect_text(Call& c) {
                             (seen.empty() ? "no text since the mark" : seen));
 }
 
+std::string run_expect_no_text(Call& c) {
+    std::size_t count = 0;
+    for (const auto& s : c.bench.texts())
+        if (s == c.t[1].text) ++count;
+    if (count == 0) return {};
+    throw ExpectationFailed("expected no text " + quoted(c.t[1].text) + " since the mark, found it" + times(count));
+}
+
 std::string run_expect_simconnect(Call& c) {
     for (const auto& call : c.bench.simconnect_log())
         if (call.find(c.t[1].text) != std::string::npos) return {};
     throw ExpectationFailed("expected a SimConnect call containing " + quoted(c.t[1].text) +
                             ", found none since the mark");
+}
+
+std::string run_expect_no_simconnect(Call& c) {
+    std::size_t count = 0;
+    std::string first;
+    for (const auto& call : c.bench.simconnect_log()) {
+        if (call.find(c.t[1].text) == std::string::npos) continue;
+        if (count++ == 0) first = call;
+    }
+    if (count == 0) return {};
+    throw ExpectationFailed("expected no SimConnect call containing " + quoted(c.t[1].text) +
+                            " since the mark, found " + first + (count > 1 ? " and " + std::to_string(count - 1) +
+                                                                                 " more" : std::string()));
+}
+
+std::string run_unreadable(Call& c) {
+    c.bench.make_unreadable(c.t[1].text);
+    return {};
 }
 
 std::string run_dump(Call& c) {
@@ -438,54 +507,75 @@ std::string run_describe(Call& c) {
 }
 
 // One row per command: its name, how many arguments it takes (after the name), its usage
-// (the "usage: ..." error of a wrong count, and --help), what it does (--help) and the
+// (the "usage: ..." error of a wrong count, and --help), what it does (--help), whether it
+// needs the module loaded (its gauges, its menu, its handling of a saved flight) and the
 // function that runs it.
+enum Needs : bool { Anything = false, Module = true };
+
 struct Command {
     const char* name;
     std::size_t min_args;
     std::size_t max_args;
     const char* usage;
     const char* does;
+    Needs needs;
     Handler run;
 };
 
 constexpr Command kCommands[] = {
-    {"frames", 1, 1, "frames N", "run N frames", run_frames},
-    {"seconds", 1, 1, "seconds S", "run S simulated seconds", run_seconds},
-    {"set", 2, 2, "set VAR VALUE", "write a variable (a quoted VALUE sets its text)", run_set},
-    {"get", 1, 1, "get VAR", "print a variable", run_get},
-    {"token", 1, 2, "token N [VALUE]", "print a token, or set the simulated value behind it", run_token},
+    {"frames", 1, 1, "frames N", "run N frames", Anything, run_frames},
+    {"seconds", 1, 1, "seconds S", "run S simulated seconds", Anything, run_seconds},
+    {"set", 2, 2, "set VAR VALUE", "write a variable (a quoted VALUE sets its text)", Anything, run_set},
+    {"get", 1, 1, "get VAR", "print a variable", Anything, run_get},
+    {"token", 1, 2, "token N [VALUE]", "print a token, or set the simulated value behind it", Anything, run_token},
     {"expect", 3, 4, "expect VAR OP VALUE [TOL]", "OP is == != < <= > >=; == and != with TOL compare within TOL",
-     run_expect},
-    {"key", 1, 2, "key ID [PARAM]", "the simulator processes key event ID (handlers see it)", run_key},
-    {"event", 1, 2, "event NAME [VALUE]", "the pilot's input of simulator event NAME", run_event},
+     Anything, run_expect},
+    {"key", 1, 2, "key ID [PARAM]", "the simulator processes key event ID (handlers see it)", Anything, run_key},
+    {"event", 1, 2, "event NAME [VALUE]", "the pilot's input of simulator event NAME", Anything, run_event},
     {"click", 3, 4, "click GAUGE X Y [BUTTON]",
      "mouse event at pixel X,Y; BUTTON: left (default), right, release, repeat, drag, move, wheelup, "
      "wheeldown or a hex mask",
-     run_click},
-    {"tooltip", 3, 3, "tooltip GAUGE X Y", "print the tooltip there, arguments substituted", run_tooltip},
-    {"expect-tooltip", 4, 4, "expect-tooltip GAUGE X Y \"TEXT\"", "the tooltip there is TEXT", run_expect_tooltip},
-    {"window", 2, 2, "window open|close|toggle IDENT", "open, close or toggle a panel window", run_window},
-    {"expect-window", 2, 2, "expect-window IDENT open|closed", "a panel window is open or closed", run_expect_window},
-    {"menu", 1, 1, "menu ID", "choose an add-on menu item or sub-item", run_menu},
+     Module, run_click},
+    {"tooltip", 3, 3, "tooltip GAUGE X Y", "print the tooltip there, arguments substituted", Module, run_tooltip},
+    {"expect-tooltip", 4, 4, "expect-tooltip GAUGE X Y \"TEXT\"", "the tooltip there is TEXT", Module,
+     run_expect_tooltip},
+    {"window", 2, 2, "window open|close|toggle IDENT", "open, close or toggle a panel window", Anything, run_window},
+    {"expect-window", 2, 2, "expect-window IDENT open|closed", "a panel window is open or closed", Anything,
+     run_expect_window},
+    {"menu", 1, 1, "menu ID", "choose an add-on menu item or sub-item", Module, run_menu},
     {"client-data", 3, 63, "client-data AREA OFFSET BYTE...", "another client writes bytes into a client-data area",
-     run_client_data},
+     Anything, run_client_data},
     {"expect-client-data", 3, 3, "expect-client-data AREA OFFSET BYTE", "a client-data area holds BYTE at OFFSET",
-     run_expect_client_data},
-    {"save", 1, 1, "save NAME", "the simulator saves the flight (FlightSaved with that path)", run_save},
-    {"unload", 0, 0, "unload", "unload the module", run_unload},
-    {"load", 0, 1, "load [FLIGHT]", "load the module afresh, reporting FLIGHT as loaded", run_load},
-    {"element", 2, 2, "element GAUGE INDEX", "print the last update result of an element", run_element},
+     Anything, run_expect_client_data},
+    {"save", 1, 1, "save NAME", "the simulator saves the flight (FlightSaved with that path)", Module, run_save},
+    {"unload", 0, 0, "unload", "unload the module", Module, run_unload},
+    {"load", 0, 1, "load [FLIGHT]", "load the module afresh, reporting FLIGHT as loaded", Anything, run_load},
+    {"unreadable", 1, 1, "unreadable PATH",
+     "the file the module names PATH (relative: in the simulator folder) cannot be read from now on", Anything,
+     run_unreadable},
+    {"element", 2, 2, "element GAUGE INDEX", "print the last update result of an element", Module, run_element},
     {"expect-element", 4, 4, "expect-element GAUGE INDEX OP VALUE",
-     "compare an element's result (a number, \"TEXT\", hidden or shown)", run_expect_element},
-    {"mark", 0, 0, "mark", "the logs and expectations below look at what follows", run_mark},
-    {"log", 1, 1, "log keys|simconnect|texts|calculator|elements|faults|console", "print a log: faults and console whole, the others since the mark", run_log},
-    {"expect-key", 1, 2, "expect-key ID [PARAM]", "key event ID was processed since the mark", run_expect_key},
-    {"expect-text", 1, 1, "expect-text \"TEXT\"", "TEXT was shown on screen since the mark", run_expect_text},
+     "compare an element's result (a number, \"TEXT\", hidden or shown)", Module, run_expect_element},
+    {"mark", 0, 0, "mark", "the logs and expectations below look at what follows (across unload and load)",
+     Anything, run_mark},
+    {"log", 1, 1, "log keys|simconnect|texts|calculator|elements|faults|console",
+     "print a log: faults and console whole, the others since the mark", Anything, run_log},
+    {"expect-key", 1, 2, "expect-key ID [PARAM]", "key event ID was processed since the mark", Anything,
+     run_expect_key},
+    {"expect-no-key", 1, 2, "expect-no-key ID [PARAM]", "key event ID was not processed since the mark", Anything,
+     run_expect_no_key},
+    {"expect-text", 1, 1, "expect-text \"TEXT\"", "TEXT was shown on screen since the mark", Anything,
+     run_expect_text},
+    {"expect-no-text", 1, 1, "expect-no-text \"TEXT\"", "TEXT was not shown on screen since the mark", Anything,
+     run_expect_no_text},
     {"expect-simconnect", 1, 1, "expect-simconnect \"TEXT\"", "a SimConnect call containing TEXT since the mark",
-     run_expect_simconnect},
-    {"dump", 0, 1, "dump [PREFIX]", "print all variables, or those whose names start with PREFIX", run_dump},
-    {"describe", 1, 1, "describe gauges", "JSON of everything a host can read from the exports", run_describe},
+     Anything, run_expect_simconnect},
+    {"expect-no-simconnect", 1, 1, "expect-no-simconnect \"TEXT\"", "no SimConnect call containing TEXT since the mark",
+     Anything, run_expect_no_simconnect},
+    {"dump", 0, 1, "dump [PREFIX]", "print all variables, or those whose names start with PREFIX", Anything,
+     run_dump},
+    {"describe", 1, 1, "describe gauges", "JSON of everything a host can read from the exports", Module,
+     run_describe},
 };
 
 const Command* find_command(const std::string& name) {
@@ -517,6 +607,7 @@ std::string Bench::Impl::exec(Bench& bench, std::string_view line) {
     const std::size_t args = t.size() - 1;
     if (args < command->min_args || args > command->max_args)
         throw ScriptError(std::string("usage: ") + command->usage);
+    if (command->needs == Module && !module_loaded) throw ScriptError("the module is not loaded");
     Call call{bench, *this, t};
     return command->run(call);
 }
@@ -530,10 +621,10 @@ int Bench::run_script(std::istream& in, const std::string& file_name, std::ostre
         try {
             out << exec(line);
         } catch (const ExpectationFailed& e) {
-            err << file_name << ":" << number << ": " << e.what() << "\n";
+            err << file_name << ":" << number << ": " << printable(e.what()) << "\n";
             status = 1;
         } catch (const std::exception& e) {
-            err << file_name << ":" << number << ": " << e.what() << "\n";
+            err << file_name << ":" << number << ": " << printable(e.what()) << "\n";
             return 2;
         }
     }
