@@ -101,6 +101,7 @@ bool Bench::knows_sim_event(const std::string& name) const {
 
 void Bench::make_unreadable(const std::string& path) {
 #if defined(_WIN32)
+    (void)path;
     throw ScriptError("files are made unreadable by the Win32 stand-in, and this bench runs the real Win32 calls");
 #else
     const std::string file = w32standin::host_path(path);
