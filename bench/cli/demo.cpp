@@ -76,7 +76,16 @@ int run_demo(bench::Options options) {
     std::cout << "The simulator reads " << gauges.size() << " gauges from the module's Linkage record:\n";
     for (const auto& g : gauges) {
         std::string where;
-        for (auto w : g.windows) where += (where.empty() ? "" : ",") + (w == 0 ? std::string("main view") : "window " + std::to_string(w));
+        for (auto w : g.windows) {
+            if (!where.empty()) where += ',';
+            // Appended piece by piece (GCC 12 at -O3 warns falsely about "window " + a temporary).
+            if (w == 0) {
+                where += "main view";
+            } else {
+                where += "window ";
+                where += std::to_string(w);
+            }
+        }
         char line[200];
         std::snprintf(line, sizeof line, "  %-24s %2d elements  %-12s %s\n", g.name.c_str(), g.elements,
                       g.has_callback ? "callback" : "no callback", where.empty() ? "not placed" : where.c_str());

@@ -1,9 +1,10 @@
 // tarmelon-bench: loads the Tarmelon module in the stand-in simulator and runs scripts
 // against it, or flies the demo flight when no script is given.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,34 @@ constexpr const char* kUsage =
     "  --flight PATH    loaded flight reported to the module at connection\n"
     "  --no-simconnect  the connection never opens\n"
     "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
+    "  --simconnect-silent  the connection opens and every call succeeds, but the simulator never answers\n"
     "exit status: 0 all held; 1 an expectation failed; 2 a script or usage error\n";
 
 int usage_error(const std::string& why) {
-    std::cerr << "tarmelon-bench: " << why << "\n" << kUsage;
+    std::cerr << "tarmelon-bench: " << bench::printable(why) << "\n" << kUsage;
     return 2;
+}
+
+// The whole script file; false with the system's reason when it cannot be read (a folder
+// opens on some systems but gives "Is a directory" at the first read).
+bool read_script(const std::string& path, std::string& text, std::string& why) {
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        why = std::strerror(errno != 0 ? errno : ENOENT);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
+        text.append(buffer, n);
+        if (n < sizeof buffer) break;
+    }
+    const bool failed = std::ferror(f) != 0;
+    const int error = errno;
+    std::fclose(f);
+    if (failed) why = std::strerror(error != 0 ? error : EIO);
+    return !failed;
 }
 
 }  // namespace
@@ -45,12 +69,16 @@ int main(int argc, char** argv) {
             else if (arg == "--flight") options.flight = value("--flight");
             else if (arg == "--no-simconnect") options.simconnect = false;
             else if (arg == "--no-simconnect-library") options.simconnect_library = false;
+            else if (arg == "--simconnect-silent") options.simconnect_silent = true;
             else if (arg == "--fps") {
                 auto n = bench::parse_integer(value("--fps"));
                 if (!n || *n < 1 || *n > 1000) return usage_error("--fps takes a whole number 1 to 1000");
                 options.fps = static_cast<int>(*n);
             } else if (arg == "--help" || arg == "-h") {
-                std::cout << kUsage;
+                std::cout << kUsage
+                          << "script commands, one a line ('#' starts a comment; variable names and texts in "
+                             "double quotes):\n"
+                          << bench::script_commands_help();
                 return 0;
             } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
                 return usage_error("unknown option " + arg);
@@ -67,14 +95,16 @@ int main(int argc, char** argv) {
         int status = 0;
         // Each script is its own scenario: a fresh bench (and a fresh module) per script.
         for (const auto& path : scripts) {
-            std::ifstream file;
+            std::istringstream file;
             std::istream* in = &std::cin;
             if (path != "-") {
-                file.open(path);
-                if (!file) {
-                    std::cerr << path << ": cannot open\n";
+                std::string text;
+                std::string why;
+                if (!read_script(path, text, why)) {
+                    std::cerr << bench::printable(path) << ": cannot read the script: " << why << "\n";
                     return 2;
                 }
+                file.str(std::move(text));
                 in = &file;
             }
             bench::Bench b(options);
@@ -85,7 +115,7 @@ int main(int argc, char** argv) {
         }
         return status;
     } catch (const std::exception& e) {
-        std::cerr << "tarmelon-bench: " << e.what() << "\n";
+        std::cerr << "tarmelon-bench: " << bench::printable(e.what()) << "\n";
         return 2;
     }
 }

@@ -22,6 +22,7 @@ struct Options {
     std::string flight;       // flight reported to the module as loaded
     bool simconnect = true;   // false: SimConnect_Open fails
     bool simconnect_library = true;  // false: there is no SimConnect library to load at all
+    bool simconnect_silent = false;  // true: the connection opens but the simulator never answers
 };
 
 // A bad script command or argument (exit status 2).
@@ -48,6 +49,9 @@ struct ElementState {
     bool hidden = false;      // image flag 0x40000000 after the update
 };
 
+// The script commands, one per line: usage and what each does (for --help).
+std::string script_commands_help();
+
 class Bench {
 public:
     explicit Bench(Options options = {});
@@ -70,6 +74,12 @@ public:
     void set_token(int id, double value);
     void key(std::uint32_t id, std::uint32_t param = 0);  // the simulator processes a key event
     bool pilot_event(const std::string& name, std::uint32_t value);  // true when masked
+    // The simulated aircraft or a SimConnect client knows simulator event NAME.
+    bool knows_sim_event(const std::string& name) const;
+    // The file the module names by this path (a Windows path; relative to the simulator
+    // folder) cannot be read from now on, across loads, even by root. Throws ScriptError
+    // when there is no such file, or where the real Win32 calls run.
+    void make_unreadable(const std::string& path);
     // Mouse event at pixel x,y of the gauge; returns the index of the mouse record that
     // received it, or -1 when none did. Throws ScriptError for an unknown gauge.
     int click(const std::string& gauge, int x, int y, std::uint32_t flags);
@@ -94,6 +104,7 @@ public:
     int instance_count() const;
 
     // ---- what the module did (since the last mark) ----------------------------------
+    // A mark holds across unload and load: the logs then go on with the fresh module.
     void mark();
     const std::vector<std::string>& calculator_log() const;  // every string evaluated
     const std::vector<std::string>& calculator_failures() const;

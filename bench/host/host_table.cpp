@@ -9,8 +9,6 @@
 
 namespace bench {
 
-void fill_host_table(sdk::PANELS& table);
-
 namespace {
 
 constexpr std::size_t kMaxNameBytes = 256;

@@ -44,6 +44,13 @@ constexpr std::size_t kMaxElements = 4096;
 constexpr std::size_t kMaxGauges = 256;
 constexpr std::size_t kKeyQueueLimit = 256;
 constexpr std::size_t kMaxLog = 200000;
+constexpr std::size_t kMaxTooltipText = 1024;
+
+// A log the bench keeps grows to kMaxLog entries, then drops its older half.
+template <typename T>
+void trim_log(std::vector<T>& log) {
+    if (log.size() > kMaxLog) log.erase(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(kMaxLog / 2));
+}
 
 struct Bench::Impl : CalculatorHost {
     Options options;
@@ -83,51 +90,78 @@ struct Bench::Impl : CalculatorHost {
     std::string console_pending;
     std::map<std::string, int> fault_counts;
     std::ostream* fault_stream = nullptr;
+    // The stand-in SimConnect's logs start afresh at every load: what they held since the
+    // mark is carried here first, and the marks then count from the fresh logs' start.
+    std::vector<std::string> simconnect_carried;
+    std::vector<std::string> texts_carried;
     std::size_t mark_simconnect = 0;
     std::size_t mark_texts = 0;
+    int loads = 0;
+    std::vector<std::string> unreadable_files;  // host paths, kept across loads
     std::string svalue;
     std::map<std::string, std::uint32_t> gauge_flags;
 
     Impl();
     ~Impl() override;
 
-    // lifecycle
+    // lifecycle (module.cpp)
     void load_module(const std::string& flight);
     void unload_module();
+    void release_standins();  // the stand-ins' state back to nothing, as the bench ends
+    void carry_logs();        // the stand-in SimConnect's logs since the mark, before a reset
+    void prepare_host();      // fresh stand-ins, windows and handlers for a load
+    void bind_exports();      // ImportTable filled, Linkage read
+    void read_gauge_headers();
     void create_instances();
+    GaugeInstance make_instance(std::size_t gauge, std::uint32_t window) const;
+    void install_instance(GaugeInstance& inst);
+
+    // frames (frames.cpp)
     void run_frame();
     void run_instance(GaugeInstance& inst);
+    void update_element(GaugeInstance& inst, std::size_t index);
+    void update_string(GaugeInstance& inst, std::size_t index);
     void call_gauge(GaugeInstance& inst, sdk::SINT32 service, sdk::UINT32 extra);
 
-    // the simulator's side of things
+    // a fault the bench noticed in the module's behaviour, reported once (module.cpp)
     void fault(const std::string& message);
+
+    // the simulator's side of things (keys.cpp, elements.cpp)
     void process_key(std::uint32_t id, std::uint32_t param);
     void apply_key(std::uint32_t id, std::uint32_t param);
     bool execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** svalue);
     double read_token(int id) const;
     void log_element_list(const char* operation, sdk::ELEMENT_HEADER* element);
 
-    // gauges
+    // gauges and their elements (elements.cpp)
     sdk::GAUGEHDR* header_by_name(const std::string& name) const;
     const GaugeInstance* instance_for(const std::string& which) const;
     std::vector<ElementNode> walk_elements(sdk::GAUGEHDR* header) const;
     std::vector<sdk::MOUSERECT*> mouse_records(sdk::GAUGEHDR* header) const;
+    std::string describe() const;
+
+    // mouse routing and tooltips (mouse.cpp)
     int click(sdk::GAUGEHDR* header, int x, int y, std::uint32_t flags);
     std::optional<std::string> tooltip(sdk::GAUGEHDR* header, int x, int y);
     std::string format_tooltip(sdk::GAUGEHDR* header, const sdk::MOUSERECT& record);
-    std::string describe() const;
+    std::string tooltip_argument(sdk::GAUGEHDR* header, const std::string& text, std::size_t number, char kind,
+                                 sdk::MOUSE_ARG* args, std::size_t arg_count);
 
-    // CalculatorHost
+    // CalculatorHost (keys.cpp)
     double read(const VariableName& name) override;
     std::optional<std::string> read_text(const VariableName& name) override;
     bool write(const VariableName& name, double value) override;
     bool key_event(std::string_view event_name, std::uint32_t parameter) override;
 
-    // script
+    // script (script.cpp)
     std::string exec(Bench& bench, std::string_view line);
 };
 
 // The bench instance whose module is running (the gauge function table has no context).
 Bench::Impl* active_bench();
+void set_active_bench(Bench::Impl* bench);
+
+// The gauge function table the bench hands the module (host_table.cpp).
+void fill_host_table(sdk::PANELS& table);
 
 }  // namespace bench

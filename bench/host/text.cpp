@@ -42,6 +42,47 @@ std::string quoted(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// Length of the valid UTF-8 sequence of two to four bytes starting at text[i], or 0.
+std::size_t utf8_sequence(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (length == 0 || i + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<unsigned char>(text[i + k]);
+        if (c < 0x80 || c > 0xBF) return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string printable(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        if (const std::size_t n = c >= 0x80 ? utf8_sequence(text, i) : 0; n != 0) {
+            out.append(text.substr(i, n));
+            i += n;
+            continue;
+        }
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        out += hex;
+        ++i;
+    }
+    return out;
+}
+
 std::string json_string(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {

@@ -18,6 +18,10 @@ std::int32_t to_int32(double value);
 // The text in double quotes with '"' and '\' escaped and other non-printable bytes as \xNN.
 std::string quoted(std::string_view text);
 
+// The text for a message: control bytes and bytes that are not part of valid UTF-8 as
+// \xNN, everything else (backslashes too) as it is.
+std::string printable(std::string_view text);
+
 // A JSON string literal.
 std::string json_string(std::string_view text);
 

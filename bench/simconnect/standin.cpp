@@ -123,6 +123,7 @@ struct Registrations {
 struct State : Registrations {
     Host host;
     bool accept_open = true;
+    bool silent = false;  // the simulator never answers
     std::string loaded_flight;
     double sim_speed = 1.0;
     bool have_time = false;
@@ -484,6 +485,8 @@ void reset(const Host& host, bool accept_open) {
     s.accept_open = accept_open;
 }
 
+void set_silent(bool silent) { state().silent = silent; }
+
 void set_loaded_flight(const std::string& path) { state().loaded_flight = path; }
 
 void set_sim_speed(double speed) { state().sim_speed = speed; }
@@ -503,7 +506,7 @@ void frame(double now) {
     const bool second_due = second > s.last_second;
     s.last_sixth = std::max(s.last_sixth, sixth);
     s.last_second = std::max(s.last_second, second);
-    if (!s.open || s.proc == nullptr) return;
+    if (!s.open || s.proc == nullptr || s.silent) return;
 
     if (s.open_pending) {
         s.open_pending = false;
@@ -554,10 +557,17 @@ void system_event(const std::string& name, std::uint32_t data, const std::string
     }
 }
 
+bool maps_sim_event(const std::string& sim_event_name) {
+    if (!state().open) return false;
+    for (const auto& [event, name] : state().client_events)
+        if (!name.empty() && same(name, sim_event_name)) return true;
+    return false;
+}
+
 bool pilot_event(const std::string& sim_event_name, std::uint32_t value) {
     State& s = state();
     bool masked = false;
-    if (s.open) {
+    if (s.open && !s.silent) {
         for (const auto& [event, name] : s.client_events) {
             if (name.empty() || !same(name, sim_event_name)) continue;
             for (const auto& [group_id, group] : groups_of(event)) {
@@ -572,7 +582,7 @@ bool pilot_event(const std::string& sim_event_name, std::uint32_t value) {
 
 bool pilot_input(const std::string& input_definition) {
     State& s = state();
-    if (!s.open || input_definition.empty()) return false;
+    if (!s.open || s.silent || input_definition.empty()) return false;
     std::vector<std::pair<DWORD_T, const InputGroup*>> groups;
     for (const auto& [id, group] : s.input_groups)
         if (group.state == sdk::SIMCONNECT_STATE_ON) groups.emplace_back(id, &group);
@@ -971,11 +981,17 @@ HRESULT_T TM_STDCALL SimConnect_AICreateSimulatedObject(sdk::SC_HANDLE hSimConne
                                                         const char* szContainerTitle,
                                                         sdk::SIMCONNECT_DATA_INITPOSITION InitPos,
                                                         DWORD_T RequestID) {
-    const std::string position =
-        "{" + detail::shortest(InitPos.Latitude) + ", " + detail::shortest(InitPos.Longitude) + ", " +
-        detail::shortest(InitPos.Altitude) + ", " + detail::shortest(InitPos.Pitch) + ", " +
-        detail::shortest(InitPos.Bank) + ", " + detail::shortest(InitPos.Heading) + ", " +
-        std::to_string(InitPos.OnGround) + ", " + std::to_string(InitPos.Airspeed) + "}";
+    // Appended piece by piece (GCC 12 at -O3 warns falsely about "{" + a temporary string).
+    std::string position = "{";
+    for (const double v : {InitPos.Latitude, InitPos.Longitude, InitPos.Altitude, InitPos.Pitch, InitPos.Bank,
+                           InitPos.Heading}) {
+        position += detail::shortest(v);
+        position += ", ";
+    }
+    position += std::to_string(InitPos.OnGround);
+    position += ", ";
+    position += std::to_string(InitPos.Airspeed);
+    position += '}';
     const Call call =
         Call("SimConnect_AICreateSimulatedObject").str(szContainerTitle).raw(position).u(RequestID);
     if (refuse(hSimConnect, call, "SimConnect_AICreateSimulatedObject")) return SC_E_FAIL;

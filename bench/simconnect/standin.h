@@ -22,6 +22,11 @@ struct Host {
 // Fresh state. accept_open = false: SimConnect_Open fails and leaves the handle null.
 TM_EXPORT void reset(const Host& host, bool accept_open);
 
+// A simulator that never answers: the connection opens and every call succeeds as usual,
+// but no message ever reaches the client (no OPEN, no events, no data), and the pilot's
+// events go straight to the simulator. Set after reset; reset ends it.
+TM_EXPORT void set_silent(bool silent);
+
 // The flight reported to RequestSystemState("FlightLoaded").
 TM_EXPORT void set_loaded_flight(const std::string& path);
 
@@ -46,6 +51,9 @@ TM_EXPORT void system_event(const std::string& name, std::uint32_t data,
 // The pilot's input of a simulator event. Returns true when a client masked it; otherwise
 // the event reaches the simulator through Host.sim_event.
 TM_EXPORT bool pilot_event(const std::string& sim_event_name, std::uint32_t value);
+
+// A client has mapped one of its events to that simulator event (letter case aside).
+TM_EXPORT bool maps_sim_event(const std::string& sim_event_name);
 
 // The pilot's input of an input definition mapped with MapInputEventToClientEvent (the
 // down event of every mapping of that definition in a group that is on). An empty

@@ -43,6 +43,7 @@ struct State {
     std::string current_directory;
     bool main_window_exists = true;
     std::set<std::string> hidden;  // lower-case library names, with extension
+    std::set<std::string> unreadable;  // host paths no read may open
     std::vector<TimerEntry> timers;
     std::uint64_t now_ms = 0;
     std::uint64_t next_serial = 0;
@@ -105,6 +106,8 @@ std::string window_name(HWND hwnd) {
 }
 
 void log(std::string line) { state().log.push_back(std::move(line)); }
+
+bool readable(const std::string& path) { return state().unreadable.count(path) == 0; }
 
 bool valid_window(HWND hwnd) {
     return hwnd == &g_main_window_object && state().main_window_exists;
@@ -188,6 +191,8 @@ void set_main_window_exists(bool exists) { state().main_window_exists = exists; 
 void* main_window() { return &g_main_window_object; }
 
 void hide_library(const std::string& name) { state().hidden.insert(library_key(name.c_str())); }
+
+void deny_read(const std::string& path) { state().unreadable.insert(path); }
 
 std::vector<Timer> timers() {
     std::vector<Timer> out;
@@ -304,7 +309,10 @@ TM_EXPORT DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCS
     if (section != nullptr) sec = bounded(section);
     if (key != nullptr) k = bounded(key);
     profile::ReadResult found;
-    if (file != nullptr) found = profile::read(host_path(bounded(file)), sec, k);
+    if (file != nullptr) {
+        const std::string path = host_path(bounded(file));
+        if (readable(path)) found = profile::read(path, sec, k);  // unreadable: as if empty
+    }
     if (section == nullptr || key == nullptr) return profile::copy_list(found.names, returned, size);
     if (found.found) return profile::copy_value(found.value, returned, size);
     std::string def = bounded(fallback);
@@ -321,7 +329,9 @@ TM_EXPORT BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPC
     std::optional<std::string> v;
     if (key != nullptr) k = bounded(key);
     if (value != nullptr) v = bounded(value);
-    return profile::write(host_path(bounded(file)), bounded(section), k, v) ? TRUE : FALSE;
+    const std::string path = host_path(bounded(file));
+    if (!readable(path)) return FALSE;
+    return profile::write(path, bounded(section), k, v) ? TRUE : FALSE;
 }
 
 TM_EXPORT BOOL WINAPI CreateDirectoryA(LPCSTR path, SECURITY_ATTRIBUTES*) {

@@ -21,6 +21,13 @@ TM_EXPORT void* main_window();
 // LoadLibraryA of this name fails from now on (a missing SimConnect, for instance).
 TM_EXPORT void hide_library(const std::string& name);
 
+// The file at this host path cannot be read from now on, whoever runs the bench (root reads
+// a mode-000 file): GetPrivateProfileStringA finds nothing in it and answers its default,
+// WritePrivateProfileStringA (which must read the file to keep the rest) fails, while
+// GetFileAttributesA still reports it, MoveFileExA may replace it and DeleteFileA delete it.
+// The path stays unreadable, whatever file is put there, until reset.
+TM_EXPORT void deny_read(const std::string& path);
+
 struct Timer {
     void* hwnd;
     std::uintptr_t id;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "bench.h"
 #include "library.h"
@@ -79,6 +80,53 @@ TEST(Module, LoadsRunsAndUnloadsWithoutSimConnect) {
     b.frames(18);
     b.unload();
     EXPECT_FALSE(b.loaded());
+}
+
+// Failed negative expectations on what the module showed and called say what they found.
+TEST(Module, NegativeExpectationsOnTextsAndCallsSayWhatTheyFound) {
+    REQUIRE_MODULE();
+    bench::Options o;
+    o.simconnect_silent = true;
+    bench::Bench b(o);
+    std::istringstream in(
+        "seconds 1\n"
+        "expect-no-text \"Panel state loaded\"\n"
+        "expect-no-text \"SimConnect has failed to connect. Please restart Flight Simulator.\"\n"
+        "expect-no-simconnect \"SimConnect_Open(\"\n"
+        "expect-no-simconnect \"SimConnect_Text(258\"\n"
+        "mark\n"
+        "expect-no-simconnect \"SimConnect_Open(\"\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(b.run_script(in, "t.bench", out, err), 1);
+    const std::string e = err.str();
+    EXPECT_NE(e.find("t.bench:3: expected no text \"SimConnect has failed to connect. Please restart Flight "
+                     "Simulator.\" since the mark, found it ("),
+              std::string::npos)
+        << e;
+    EXPECT_NE(e.find("t.bench:4: expected no SimConnect call containing \"SimConnect_Open(\" since the mark, found "
+                     "SimConnect_Open(\""),
+              std::string::npos)
+        << e;
+    EXPECT_NE(e.find("t.bench:5: expected no SimConnect call containing \"SimConnect_Text(258\" since the mark, found "
+                     "SimConnect_Text(258, 0, 0, 67, \"SimConnect has failed to connect. Please restart Flight "
+                     "Simulator.\") and "),
+              std::string::npos)
+        << e;
+    EXPECT_EQ(e.find("t.bench:2:"), std::string::npos) << e;
+    EXPECT_EQ(e.find("t.bench:7:"), std::string::npos) << e;
+}
+
+// The event names a script may give: the simulated aircraft's, and those the module maps.
+TEST(Module, PilotEventsTheModuleMapsAreKnownOnceItIsConnected) {
+    REQUIRE_MODULE();
+    bench::Bench b;
+    EXPECT_TRUE(b.knows_sim_event("GEAR_UP"));  // the aircraft's
+    EXPECT_FALSE(b.knows_sim_event("NO_SUCH_EVENT"));
+    EXPECT_FALSE(b.knows_sim_event("FLAPS_UP"));  // not before the module has mapped it
+    b.seconds(1);
+    EXPECT_TRUE(b.knows_sim_event("flaps_up"));  // the module maps it; the aircraft has no flaps yet
+    EXPECT_EQ(b.exec("event FLAPS_UP"), "");
+    EXPECT_THROW(b.exec("event NO_SUCH_EVENT"), bench::ScriptError);
 }
 
 }  // namespace

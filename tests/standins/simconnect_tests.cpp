@@ -132,6 +132,48 @@ TEST_F(SimConnect, RefusedOpenLeavesNoHandleAndDeliversNothing) {
     EXPECT_TRUE(g_received.empty());
 }
 
+TEST_F(SimConnect, ASilentSimulatorTakesEveryCallButNeverAnswers) {
+    scstandin::set_silent(true);
+    ASSERT_EQ(SimConnect_Open(&h_, "client", nullptr, 0, nullptr, SIMCONNECT_OPEN_CONFIGINDEX_LOCAL), SC_S_OK);
+    EXPECT_NE(h_, nullptr);
+    EXPECT_TRUE(scstandin::is_open());
+    EXPECT_EQ(SimConnect_CallDispatch(h_, dispatch, nullptr), SC_S_OK);
+    EXPECT_EQ(SimConnect_SubscribeToSystemEvent(h_, 7, "1sec"), SC_S_OK);
+    EXPECT_EQ(SimConnect_RequestSystemState(h_, 32, "FlightLoaded"), SC_S_OK);
+    EXPECT_EQ(SimConnect_MapClientEventToSimEvent(h_, 29, "GEAR_TOGGLE"), SC_S_OK);
+    EXPECT_EQ(SimConnect_AddClientEventToNotificationGroup(h_, 51, 29, 1), SC_S_OK);
+    EXPECT_EQ(SimConnect_SetNotificationGroupPriority(h_, 51, SIMCONNECT_GROUP_PRIORITY_HIGHEST_MASKABLE), SC_S_OK);
+    const char text[] = "hello";
+    EXPECT_EQ(SimConnect_Text(h_, 258, 0.0f, 67, sizeof text, const_cast<char*>(text)), SC_S_OK);
+    EXPECT_EQ(scstandin::texts(), std::vector<std::string>{"hello"});
+    // The pilot's masked event is not taken by a client that never hears anything.
+    EXPECT_FALSE(scstandin::pilot_event("GEAR_TOGGLE", 0));
+    EXPECT_EQ(sim_events_, std::vector<std::string>{"GEAR_TOGGLE 0"});
+    scstandin::system_event("FlightSaved", 0, "C:\\x.FLT");
+    for (int i = 0; i < 40; ++i) frame();
+    EXPECT_TRUE(g_received.empty());  // no OPEN, no state, no events, ever
+
+    // reset ends it: the next connection is answered.
+    start(true);
+    ASSERT_EQ(SimConnect_Open(&h_, "client", nullptr, 0, nullptr, SIMCONNECT_OPEN_CONFIGINDEX_LOCAL), SC_S_OK);
+    ASSERT_EQ(SimConnect_CallDispatch(h_, dispatch, nullptr), SC_S_OK);
+    frame();
+    ASSERT_EQ(g_received.size(), 1u);
+    EXPECT_EQ(id_of(g_received[0]), SIMCONNECT_RECV_ID_OPEN);
+}
+
+TEST_F(SimConnect, KnowsWhichSimulatorEventsAClientMapped) {
+    EXPECT_FALSE(scstandin::maps_sim_event("GEAR_TOGGLE"));
+    connect();
+    SimConnect_MapClientEventToSimEvent(h_, 29, "GEAR_TOGGLE");
+    SimConnect_MapClientEventToSimEvent(h_, 30, "");  // a private event names none
+    EXPECT_TRUE(scstandin::maps_sim_event("gear_toggle"));
+    EXPECT_FALSE(scstandin::maps_sim_event("FLAPS_UP"));
+    EXPECT_FALSE(scstandin::maps_sim_event(""));
+    SimConnect_Close(h_);
+    EXPECT_FALSE(scstandin::maps_sim_event("GEAR_TOGGLE"));  // the connection is gone
+}
+
 TEST_F(SimConnect, OpenArrivesOnceAfterCallDispatchThenTheLoadedFlight) {
     scstandin::set_loaded_flight("C:\\Flights\\My Flight.FLT");
     ASSERT_EQ(SimConnect_Open(&h_, "client", nullptr, 0, nullptr, SIMCONNECT_OPEN_CONFIGINDEX_LOCAL), SC_S_OK);

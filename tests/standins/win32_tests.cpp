@@ -59,6 +59,35 @@ TEST_F(Win32, FoldersAndAttributes) {
     EXPECT_TRUE(std::filesystem::is_directory(path("a")));
 }
 
+// CI runs as root, who reads a mode-000 file: the stand-in refuses reads of a denied path.
+TEST_F(Win32, ADeniedFileExistsButCannotBeRead) {
+    const std::string ini = "[State]\r\n0=5\r\n1=7\r\n";
+    spit(path("locked.save"), ini);
+    spit(path("open.save"), ini);
+    w32standin::deny_read(path("locked.save"));
+
+    EXPECT_EQ(GetFileAttributesA("locked.save"), 0x80u);  // still there
+    EXPECT_EQ(get("State", "0", "locked.save", "none"), "none");  // as if nothing were in it
+    EXPECT_EQ(get("State", "0", (root_ + "\\locked.save").c_str()), "");
+    char list[64] = {'x', 'x'};
+    EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "", list, sizeof list, "locked.save"), 0u);
+    EXPECT_EQ(list[0], '\0');
+    EXPECT_EQ(WritePrivateProfileStringA("State", "0", "6", "locked.save"), FALSE);
+    EXPECT_EQ(slurp(path("locked.save")), ini);  // untouched
+    EXPECT_EQ(get("State", "1", "open.save"), "7");  // other files as ever
+
+    // Replaced by a freshly written file, the path stays unreadable; deleted, it is gone.
+    EXPECT_EQ(MoveFileExA("open.save", "locked.save", MOVEFILE_REPLACE_EXISTING), TRUE);
+    EXPECT_EQ(get("State", "1", "locked.save"), "");
+    EXPECT_EQ(DeleteFileA("locked.save"), TRUE);
+    EXPECT_EQ(GetFileAttributesA("locked.save"), INVALID_FILE_ATTRIBUTES);
+
+    // A reset forgets every denial.
+    spit(path("locked.save"), ini);
+    w32standin::reset(root_);
+    EXPECT_EQ(get("State", "1", "locked.save"), "7");
+}
+
 TEST_F(Win32, CurrentDirectoryAndModuleNameFollowWindowsReturnRules) {
     char buffer[512];
     const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);

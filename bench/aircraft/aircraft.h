@@ -1,6 +1,11 @@
 // The simulated aircraft and world: the A: variables the module reads, the token variables
 // behind them, and how the simulator's key events and SimConnect events change them. It
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
+//
+// One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
+// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp), each a table of its values at
+// rest, its tokens, the key events and simulator events it answers and its dynamics;
+// aircraft.cpp routes to them.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +16,13 @@
 #include "variables.h"
 
 namespace bench {
+
+namespace sim {
+// What the simulated systems keep beside the variables (targets of moving parts).
+struct Memory {
+    double canopy_target = 0.0;  // percent open the canopy travels towards
+};
+}  // namespace sim
 
 class Aircraft {
 public:
@@ -27,6 +39,9 @@ public:
 
     // Key event number for an event name, when the aircraft knows one ("FUEL_SELECTOR_SET").
     static std::optional<std::uint32_t> key_event_id(std::string_view name);
+    // The aircraft answers simulator event NAME (a key event or a simulator event by name,
+    // letter case aside).
+    static bool knows_sim_event(std::string_view name);
 
     // Token variables other than the clocks (1 and 604, which the bench keeps). Nothing for
     // tokens without a simulated value.
@@ -37,9 +52,8 @@ public:
     void set(std::string_view name, double value);
 
 private:
-    void toggle(std::string_view name);
     Variables& vars_;
-    double canopy_target_ = 0.0;
+    sim::Memory memory_;
 };
 
 }  // namespace bench

@@ -1,0 +1,128 @@
+// The simulator's side of key events, calculator strings and tokens: a key event reaches
+// every registered handler, then the panel windows or the simulated aircraft; events
+// triggered from inside a handler wait until the current one is done. Calculator strings
+// the module builds are evaluated against the variables; tokens read the clocks or the
+// simulated aircraft.
+#include <algorithm>
+
+#include "impl.h"
+#include "text.h"
+
+namespace bench {
+
+namespace {
+
+constexpr std::uint32_t kKeyPanelToggle = 66506;
+constexpr std::uint32_t kKeyPanelOpen = 66507;
+constexpr std::uint32_t kKeyPanelClose = 66508;
+constexpr std::size_t kMaxKeysPerTrigger = 4096;
+
+}  // namespace
+
+// ---- key events ------------------------------------------------------------------------
+
+void Bench::Impl::process_key(std::uint32_t id, std::uint32_t param) {
+    if (key_depth > 0) {
+        // Triggered from inside a handler: the simulator finishes the current event first.
+        if (key_queue.size() >= kKeyQueueLimit) {
+            fault("key event queue overflow: event " + std::to_string(id) + " dropped");
+            return;
+        }
+        key_queue.push_back({id, param});
+        return;
+    }
+    ++key_depth;
+    struct DepthGuard {
+        int& depth;
+        ~DepthGuard() { --depth; }
+    } guard{key_depth};
+    std::size_t processed = 0;
+    KeyEvent current{id, param};
+    for (;;) {
+        apply_key(current.id, current.param);
+        if (key_queue.empty()) break;
+        if (++processed >= kMaxKeysPerTrigger) {
+            fault("key events keep triggering each other: " + std::to_string(key_queue.size()) + " dropped");
+            key_queue.clear();
+            break;
+        }
+        current = key_queue.front();
+        key_queue.pop_front();
+    }
+}
+
+void Bench::Impl::apply_key(std::uint32_t id, std::uint32_t param) {
+    keys.push_back({id, param});
+    trim_log(keys);
+    const auto snapshot = handlers;
+    for (const auto& h : snapshot) {
+        bool still = std::any_of(handlers.begin(), handlers.end(),
+                                 [&](const Handler& x) { return x.fn == h.fn && x.user == h.user; });
+        if (still) h.fn(id, param, h.user);
+    }
+    switch (id) {
+        case kKeyPanelToggle: windows.toggle(param); break;
+        case kKeyPanelOpen: windows.open(param); break;
+        case kKeyPanelClose: windows.close(param); break;
+        default: aircraft.apply_key(id, param); break;
+    }
+}
+
+// ---- calculator and tokens -------------------------------------------------------------
+
+bool Bench::Impl::execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** out_svalue) {
+    auto text = bounded_c_string(code, kMaxCalculatorCode + 1);
+    CalculatorResult result;
+    if (!text) {
+        result.ok = false;
+        result.error = code == nullptr ? "null calculator string" : "calculator string without terminator";
+        calc_log.push_back(code == nullptr ? "<null>" : "<unterminated>");
+    } else {
+        calc_log.push_back(*text);
+        result = evaluate_calculator(*text, *this);
+    }
+    trim_log(calc_log);
+    if (!result.ok) {
+        calc_failures.push_back(calc_log.back() + "  -- " + result.error);
+        trim_log(calc_failures);
+        fault("calculator string failed: " + calc_log.back() + " (" + result.error + ")");
+        result.value = 0.0;
+        result.text.reset();
+    }
+    if (fvalue) *fvalue = result.value;
+    if (ivalue) *ivalue = to_int32(result.value);
+    if (out_svalue) {
+        svalue = result.ok ? (result.text ? *result.text : format_number(result.value)) : std::string();
+        *out_svalue = svalue.c_str();
+    }
+    return result.ok;
+}
+
+double Bench::Impl::read(const VariableName& name) { return vars.get(name.key); }
+
+std::optional<std::string> Bench::Impl::read_text(const VariableName& name) {
+    const Variables::Entry* e = vars.find(name.key);
+    return e ? e->text : std::nullopt;
+}
+
+bool Bench::Impl::write(const VariableName& name, double value) {
+    if (name.key[0] != 'L') return false;
+    vars.set(name, value);
+    return true;
+}
+
+bool Bench::Impl::key_event(std::string_view event_name, std::uint32_t parameter) {
+    auto id = Aircraft::key_event_id(event_name);
+    if (!id) return false;
+    process_key(*id, parameter);
+    return true;
+}
+
+double Bench::Impl::read_token(int id) const {
+    const auto fps = static_cast<std::uint64_t>(options.fps);
+    if (id == 1) return static_cast<double>(frame_count * 18 / fps);
+    if (id == 604) return static_cast<double>(frame_count / fps);
+    return aircraft.token(id).value_or(0.0);
+}
+
+}  // namespace bench
