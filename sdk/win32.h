@@ -49,6 +49,11 @@ constexpr DWORD MAX_PATH = 260;
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD GENERIC_READ = 0x80000000u;
+constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD OPEN_EXISTING = 3;
+#define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1)))
 #ifndef TRUE
 #define TRUE 1
 #define FALSE 0
@@ -64,6 +69,9 @@ BOOL WINAPI CreateDirectoryA(LPCSTR path, SECURITY_ATTRIBUTES* security);
 DWORD WINAPI GetFileAttributesA(LPCSTR path);
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags);
 BOOL WINAPI DeleteFileA(LPCSTR path);
+HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD share_mode, SECURITY_ATTRIBUTES* security,
+                          DWORD disposition, DWORD flags, HANDLE template_file);
+BOOL WINAPI CloseHandle(HANDLE handle);
 HWND WINAPI FindWindowA(LPCSTR class_name, LPCSTR window_name);
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc);
 BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);

@@ -27,7 +27,6 @@ namespace {
 constexpr UINT WM_TIMER = 0x113;
 constexpr UINT USER_TIMER_MINIMUM = 10;
 constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
-constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr std::size_t kMaxLoggedString = 260;
 
 struct TimerEntry {
@@ -355,6 +354,26 @@ TM_EXPORT BOOL WINAPI DeleteFileA(LPCSTR path) {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return FALSE;  // folders: no
     return ::unlink(file.c_str()) == 0 ? TRUE : FALSE;
+}
+
+// Opening an existing file for reading is all the module asks of CreateFileA (whether a
+// file can be read); any other access or disposition fails. The handle is the open file.
+TM_EXPORT HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD share_mode, SECURITY_ATTRIBUTES*,
+                                    DWORD disposition, DWORD flags, HANDLE) {
+    log("CreateFileA(" + quoted(path) + ", " + std::to_string(access) + ", " + std::to_string(share_mode) + ", " +
+        std::to_string(disposition) + ", " + std::to_string(flags) + ")");
+    if (path == nullptr || access != GENERIC_READ || disposition != OPEN_EXISTING) return INVALID_HANDLE_VALUE;
+    const std::string file = host_path(bounded(path));
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || !readable(file)) return INVALID_HANDLE_VALUE;
+    std::FILE* open = std::fopen(file.c_str(), "rb");
+    return open != nullptr ? static_cast<HANDLE>(open) : INVALID_HANDLE_VALUE;
+}
+
+TM_EXPORT BOOL WINAPI CloseHandle(HANDLE handle) {
+    log("CloseHandle()");
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return FALSE;
+    return std::fclose(static_cast<std::FILE*>(handle)) == 0 ? TRUE : FALSE;
 }
 
 TM_EXPORT BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {

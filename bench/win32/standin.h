@@ -24,7 +24,8 @@ TM_EXPORT void hide_library(const std::string& name);
 // The file at this host path cannot be read from now on, whoever runs the bench (root reads
 // a mode-000 file): GetPrivateProfileStringA finds nothing in it and answers its default,
 // WritePrivateProfileStringA (which must read the file to keep the rest) fails, while
-// GetFileAttributesA still reports it, MoveFileExA may replace it and DeleteFileA delete it.
+// CreateFileA cannot open it for reading, while GetFileAttributesA still reports it,
+// MoveFileExA may replace it and DeleteFileA delete it.
 // The path stays unreadable, whatever file is put there, until reset.
 TM_EXPORT void deny_read(const std::string& path);
 
@@ -41,7 +42,8 @@ TM_EXPORT std::vector<Timer> timers();
 TM_EXPORT void advance_clock_to(std::uint64_t now_ms);
 
 // "SetTimer(main, 4, 3000)", "KillTimer(main, 4)", "CreateDirectoryA(\"...\")", ...
-// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, DeleteFileA, MoveFileExA,
+// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, CreateFileA, CloseHandle,
+// DeleteFileA, MoveFileExA,
 // the two profile-string functions, LoadLibraryA and FreeLibrary. Window handles print as main, null or ptr.
 TM_EXPORT std::vector<std::string> call_log();
 TM_EXPORT void clear_call_log();

@@ -18,6 +18,8 @@ bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail);
 bool ensure_panel_folder(const char* sub);
 
 bool file_exists(const char* path);
+// The file exists and can be opened for reading (it is closed again at once).
+bool file_readable(const char* path);
 
 // A profile value as text: leading blanks, an optional sign and decimal digits; anything
 // else ends the number; empty or non-numeric text gives 0; out-of-range values saturate.

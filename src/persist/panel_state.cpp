@@ -211,7 +211,7 @@ bool state_file_path(char (&path)[PATH_BUFFER], const char* flight_name, const c
 
 bool panel_state_exists(const char* flight_name) {
     char path[PATH_BUFFER];
-    return state_file_path(path, flight_name, ".save") && file_exists(path);
+    return state_file_path(path, flight_name, ".save") && file_readable(path);
 }
 
 bool save_panel_state(const char* flight_name) {
@@ -246,7 +246,7 @@ bool save_panel_state(const char* flight_name) {
 
 bool load_panel_state(const char* flight_name) {
     char path[PATH_BUFFER];
-    if (!state_file_path(path, flight_name, ".save") || !file_exists(path)) return false;
+    if (!state_file_path(path, flight_name, ".save") || !file_readable(path)) return false;
 
     std::int32_t record[PANEL_STATE_ITEMS];
     for (int i = 0; i < PANEL_STATE_ITEMS; ++i) {

@@ -76,6 +76,19 @@ TEST_F(Win32, ADeniedFileExistsButCannotBeRead) {
     EXPECT_EQ(slurp(path("locked.save")), ini);  // untouched
     EXPECT_EQ(get("State", "1", "open.save"), "7");  // other files as ever
 
+    // Opening for reading: refused for the denied file, a folder and a missing file.
+    const auto open_for_reading = [](const char* p) {
+        return CreateFileA(p, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    EXPECT_EQ(open_for_reading("locked.save"), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(open_for_reading("missing.save"), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(CreateDirectoryA("folder.save", nullptr), TRUE);
+    EXPECT_EQ(open_for_reading("folder.save"), INVALID_HANDLE_VALUE);
+    HANDLE readable = open_for_reading("open.save");
+    ASSERT_NE(readable, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(CloseHandle(readable), TRUE);
+    EXPECT_EQ(CreateFileA("open.save", 0x40000000u, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
+
     // Replaced by a freshly written file, the path stays unreadable; deleted, it is gone.
     EXPECT_EQ(MoveFileExA("open.save", "locked.save", MOVEFILE_REPLACE_EXISTING), TRUE);
     EXPECT_EQ(get("State", "1", "locked.save"), "");
