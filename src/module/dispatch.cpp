@@ -12,6 +12,7 @@
 #include "simlink/setup.h"
 #include "simlink/squawkbox.h"
 #include "state.h"
+#include "systems/engines/engines.h"
 
 namespace tarmelon {
 
@@ -102,9 +103,14 @@ void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T 
         }
         case sdk::SIMCONNECT_RECV_ID_EVENT_FILENAME: on_event_filename(message, available); break;
         case sdk::SIMCONNECT_RECV_ID_EVENT_FRAME: on_frame(message, available); break;
-        case sdk::SIMCONNECT_RECV_ID_SIMOBJECT_DATA:
+        case sdk::SIMCONNECT_RECV_ID_SIMOBJECT_DATA: {
             on_data<sdk::SIMCONNECT_RECV_SIMOBJECT_DATA>(message, available, on_aircraft_data);
+            const auto data = read_record<sdk::SIMCONNECT_RECV_SIMOBJECT_DATA>(message, available);
+            if (data.dwRequestID == DEF_STARTER_1) on_starter_data(1);
+            if (data.dwRequestID == DEF_STARTER_2) on_starter_data(2);
+            update_engine_start();
             break;
+        }
         case sdk::SIMCONNECT_RECV_ID_SYSTEM_STATE: on_system_state(message, available); break;
         case sdk::SIMCONNECT_RECV_ID_CLIENT_DATA:
             on_data<sdk::SIMCONNECT_RECV_CLIENT_DATA>(message, available, on_squawkbox_data);

@@ -18,6 +18,7 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
+#include "systems/engines/engines.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
 
@@ -91,6 +92,13 @@ constexpr FrameStep PRE_UPDATE[] = {
 
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
+    {"JPT 1 and 2", update_jpt_needles},
+    {"RPM 1 and 2", update_rpm_needles},
+    {"fuel flow 1 and 2", update_fuel_flow_needles},
+    {"oil pressures", update_oil_pressures},
+    {"engine fire lights", update_engine_fire_lights},
+    {"throttle lever positions", update_throttle_levers},
+    {"electric-start lights", update_start_lamps},
     {"smoke and contrails", update_exhaust_effects},
 };
 

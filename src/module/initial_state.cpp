@@ -184,10 +184,12 @@ void apply_initial_state() {
 
     write_all(ELECTRICAL_SWITCHES);
     write_all(ENGINE_SWITCHES);
+    reset_engine_start();
     write_all(FUEL_PANEL);
     set_hp_cock(1, true);
     set_hp_cock(2, true);
     host_trigger_key_event(KEY_66720, 1);
+    reset_engine_values();
 
     state.cabin.oxygenRandom = seeded_draw() % 200 + 200;
     set_int("L:OxyPercentSwitchVC, bool", get_int("L:OxyPercentSwitch, bool") != 0 ? 0 : 1);
@@ -209,6 +211,7 @@ void apply_initial_state() {
     set_squawk(digits[0], digits[1], digits[2], digits[3]);
 
     set_int("L:cabinAirSelPos, number", 1);
+    reset_engine_instruments();
 
     state.canopy.mistThreshold = seeded_draw() % 7000 + 30000;
 

@@ -6,11 +6,25 @@
 #include "simlink/ground_equipment.h"
 #include "simlink/ids.h"
 #include "state.h"
+#include "systems/engines/engines.h"
 
 namespace tarmelon {
 
-void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
+void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
+    // Axis and throttle values are signed 32-bit.
+    const auto v = static_cast<std::int32_t>(data);
     switch (event) {
+        case EV_AXIS_THROTTLE1_SET: throttle_axis(1, v); break;
+        case EV_AXIS_THROTTLE2_SET: throttle_axis(2, v); break;
+        case EV_THROTTLE1_SET: throttle_set(1, v); break;
+        case EV_THROTTLE2_SET: throttle_set(2, v); break;
+        case EV_AXIS_THROTTLE_SET: throttle_axis_both(v); break;
+        case EV_ENGINE_AUTO_START: engine_auto_start(); break;
+        case EV_ENGINE_AUTO_SHUTDOWN: engine_auto_shutdown(); break;
+        case EV_THROTTLE_CUT: throttle_cut(v); break;
+        case EV_THROTTLE_DECR: throttle_decrease(v); break;
+        case EV_THROTTLE_INCR_SMALL: throttle_increase_small(v); break;
+        case EV_THROTTLE_FULL: throttle_full(v); break;
         case EV_MENU_SIGN: toggle_sign(); break;
         case EV_MENU_LADDER: toggle_ladder(); break;
         case EV_MENU_ENGINE_COVERS: toggle_engine_covers(); break;
@@ -20,6 +34,8 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
             // Until the cockpit's panels are live, the initial state is reapplied.
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
+        case EVENT_VIEW: break;   // changes nothing
+        case EVENT_PAUSE: break;  // changes nothing
         default: break;
     }
 }

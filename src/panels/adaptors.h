@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "core/vars.h"
 #include "panels/elements.h"
 #include "panels/mouse.h"
 #include "sdk/gauges.h"
@@ -47,6 +48,27 @@ sdk::GBOOL TM_STDCALL on_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     return 0;
 }
 
+// A lever worked by dragging (the throttles): a right click runs Right; a left drag runs Drag
+// with the pointer's height in the area, 0 at its top and 1 at its bottom. A call that
+// carries no area (the virtual cockpit's) drags nothing.
+template <void (*Right)(), void (*Drag)(double from_top)>
+sdk::GBOOL TM_STDCALL on_lever(sdk::PIXPOINT* arg, sdk::FLAGS32 flags) {
+    if ((flags & MOUSE_RIGHT) != 0) Right();
+    if ((flags & MOUSE_LEFT_DRAG) != 0 && arg != nullptr) {
+        const sdk::MOUSECALLBACK* event = mouse_event(arg);
+        if (event->mouse != nullptr && event->mouse->relative_box.size_y > 0)
+            Drag(static_cast<double>(event->relative_point.y) / event->mouse->relative_box.size_y);
+    }
+    return 0;
+}
+
+// A virtual-cockpit routine that sounds its click, then runs the action.
+template <void (*Action)(), Click C>
+void with_click() {
+    click_sound(C.sound, C.pan);
+    Action();
+}
+
 // Element callbacks from plain readings.
 template <double (*Value)()>
 sdk::FLOAT64 TM_STDCALL icon_value(sdk::ELEMENT_ICON*) {
@@ -63,6 +85,26 @@ sdk::FLOAT64 TM_STDCALL needle_value(sdk::ELEMENT_NEEDLE*) {
 template <double (*Value)()>
 sdk::FLOAT64 TM_STDCALL slider_value(sdk::ELEMENT_SLIDER*) {
     return Value();
+}
+
+template <bool (*Shown)()>
+sdk::FLOAT64 TM_STDCALL switch_icon(sdk::ELEMENT_ICON*) {
+    return on_while(Shown());
+}
+
+// Switch pictures straight from their variable (a name with static storage):
+//   icon(8472, 103, 675, 2, switch_on<JPT_PORT_MAX>)
+// A two-frame switch shows 1 while the variable is above 0.
+template <const char* Variable>
+sdk::FLOAT64 TM_STDCALL switch_on(sdk::ELEMENT_ICON*) {
+    return on_while(get_int(Variable) > 0);
+}
+// A multi-position switch shows its position; a value beyond its frames shows the nearest.
+template <const char* Variable, int Frames>
+sdk::FLOAT64 TM_STDCALL switch_position(sdk::ELEMENT_ICON*) {
+    const std::int32_t position = get_int(Variable);
+    if (position < 0) return 0.0;
+    return position < Frames ? position : Frames - 1;
 }
 
 // Tooltip arguments from plain readings.

@@ -4,7 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "panels/adaptors.h"
+#include "panels/engine_controls.h"
 #include "panels/mouse.h"
+#include "systems/engines/engines.h"
 
 namespace tarmelon {
 
@@ -30,13 +33,26 @@ struct VcEvent {
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
-constexpr std::array<VcEvent, 0> VC_EVENTS = {};
+constexpr VcEvent VC_EVENTS[] = {
+    left_click(69681, ENGINE1_IGNITION_MOUSE),
+    routine(69910, relight<1>),
+    routine(69911, relight<2>),
+    routine(69912, with_click<guarded_switch_guard<GuardedSwitch::ABANDON>, Click{3, -8000}>),
+    routine(69913, with_click<guarded_switch_lever<GuardedSwitch::ABANDON>, Click{2, -8000}>),
+    routine(69920, with_click<guarded_switch_guard<GuardedSwitch::PRESSURE_DUMP>, Click{3, -8000}>),
+    routine(69921, with_click<guarded_switch_lever<GuardedSwitch::PRESSURE_DUMP>, Click{2, -8000}>),
+    routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
+    routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
+    left_click(69929, ENGINE1_PUSH_START_MOUSE),
+    left_click(69936, ENGINE2_PUSH_START_MOUSE),
+};
+constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
 // Row of each event id in the range, -1 for none.
 constexpr std::array<std::int16_t, CUSTOM_EVENT_COUNT> row_index() {
     std::array<std::int16_t, CUSTOM_EVENT_COUNT> index{};
     for (auto& i : index) i = -1;
-    for (std::size_t r = 0; r < VC_EVENTS.size(); ++r) {
+    for (std::size_t r = 0; r < VC_EVENT_COUNT; ++r) {
         const std::uint32_t e = VC_EVENTS[r].event;
         if (e >= CUSTOM_EVENT_FIRST && e - CUSTOM_EVENT_FIRST < CUSTOM_EVENT_COUNT)
             index[e - CUSTOM_EVENT_FIRST] = static_cast<std::int16_t>(r);

@@ -1,9 +1,14 @@
+// HP cocks, the electric-start setting, the starting values of the engine models and the
+// helpers the engine files share.
 #include "systems/engines/engines.h"
 
 #include "core/config.h"
 #include "core/files.h"
 #include "core/vars.h"
+#include "simlink/aircraft_data.h"
+#include "simlink/ids.h"
 #include "state.h"
+#include "systems/engines/engine_names.h"
 
 namespace tarmelon {
 
@@ -27,6 +32,55 @@ std::uint8_t hp_cock_open(int engine) {
 void read_electric_start_setting() {
     state.engines.electricStartVolts = text_to_int(read_cfg("ElectricStart", "Volts").text);
     set_int("L:ElecStartVolts, number", state.engines.electricStartVolts);
+}
+
+void toggle_switch(const char* variable) { set_int(variable, get_int(variable) > 0 ? 0 : 1); }
+
+void write_throttle(int index, double percent) {
+    if (index < 0 || index > 1) return;
+    // Never a reverse range (a shut HP cock gives a negative demand), never past full, and
+    // nothing that is not a number.
+    if (!(percent > 0.0)) percent = 0.0;
+    if (percent > 100.0) percent = 100.0;
+    state.engines.throttleSent[index] = percent;
+    write_definition(index == 0 ? DEF_THROTTLE_1 : DEF_THROTTLE_2, percent);
+}
+
+void reset_engine_start() {
+    EngineState& e = state.engines;
+    for (int i = 0; i < 2; ++i) {
+        e.startN1[i] = 0.0;
+        e.startTemperatureRankine[i] = 0.0;
+        e.pushStartArmed[i] = 0;
+        e.freshStart[i] = 0;
+        e.starterCutSent[i] = 0;
+        e.pushReleaseArmed[i] = 0;
+        e.pushReleaseArmedAt[i] = 0;
+        e.pushReleaseDeadline[i] = 0;
+    }
+}
+
+void reset_engine_values() {
+    EngineState& e = state.engines;
+    for (int i = 0; i < 2; ++i) {
+        e.throttleDemand[i] = 0.0;
+        e.throttleLever[i] = 15.0;
+        e.throttleSent[i] = 0.0;
+        e.jptControllerActive[i] = 0;
+        e.jptMaxSelected[i] = 0;
+        e.jptTrimming[i] = 0;
+        e.startAttempts[i] = 0;
+    }
+    for (double& input : e.throttleInput) input = 0.0;
+}
+
+void reset_engine_instruments() {
+    EngineState& e = state.engines;
+    for (int i = 0; i < 2; ++i) {
+        e.engineRpmPercent[i] = 0.0;
+        e.starterLampInput[i] = 0;
+        e.fuelFlowNeedle[i] = 0.0;
+    }
 }
 
 }  // namespace tarmelon
