@@ -24,7 +24,7 @@ constexpr char MASTER_2[] = "L:Engine2_MasterPos, bool";
 // The upper row's icons are drawn without transparency.
 constexpr sdk::FLAGS UPPER_ROW = DRAW_ERASE;
 
-struct Elements {
+constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(14888, 0, 0);
     sdk::ELEMENT_ICON no2_eng_lamp = icon(14981, 579, 83, 1, lamp<start_engaged_lamp<2>>, UPPER_ROW);
     sdk::ELEMENT_ICON no2_ebld_lamp = icon(14977, 696, 83, 1, lamp<start_enabled_lamp<2>>, UPPER_ROW);

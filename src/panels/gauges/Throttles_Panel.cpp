@@ -21,7 +21,9 @@ constexpr char JPT_STRB_MAX[] = "L:JPT_strb_Max, bool";
 // A lever's slider moves up from the idle gate: full travel is 579 pixels.
 constexpr double LEVER_TRAVEL_PIXELS = -579.0;
 
-struct Elements {
+// constinit: the registry links the elements during static initialisation, which a dynamic
+// initialisation of this record would undo.
+constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(8456, 0, 0);
     sdk::ELEMENT_ICON pressure_dump = icon(8468, 253, 205, 3, switch_position<PRESSURE_DUMP, 3>);
     sdk::ELEMENT_ICON abandon = icon(8464, 87, 205, 3, switch_position<ABANDON, 3>);
