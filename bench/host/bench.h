@@ -125,6 +125,20 @@ public:
     void set_fault_stream(std::ostream* stream);
 
     bool simconnect_open() const;  // the module's SimConnect connection is open
+
+    // What the module has asked of its host since it was loaded, by kind. Calculator
+    // strings that store a value ("... (>L:x)") are writes, the others reads.
+    struct HostCallCounts {
+        std::uint64_t calculator_reads = 0;
+        std::uint64_t calculator_writes = 0;
+        std::uint64_t key_events = 0;
+        std::uint64_t token_reads = 0;
+        std::uint64_t named_variables = 0;  // register, check, get and set by id
+        std::uint64_t window_queries = 0;
+        std::uint64_t element_lists = 0;
+        std::uint64_t simconnect_calls = 0;
+    };
+    HostCallCounts host_call_counts() const;
     double sim_seconds() const;
     const Options& options() const;
 
