@@ -68,6 +68,16 @@ public:
     // ---- typed helpers --------------------------------------------------------------
     void frames(int n);
     void seconds(double s);
+    // A start state, reached as a pilot reaches it, from a freshly loaded module:
+    //   "ready"          the start-up sequence settles (the module applies its ready preset
+    //                    and the simulator starts the engines), then runs until both
+    //                    engines are running;
+    //   "cold-and-dark"  the start-up sequence settles, the panel selector's Power button
+    //                    is pressed (arrow, Power, close), then runs until both engines
+    //                    have stopped.
+    // Returns what it did, one line per step. Throws ScriptError for another name and
+    // ExpectationFailed when the state is not reached within two simulated minutes.
+    std::string start(const std::string& state);
     double get(std::string_view var) const;
     void set(std::string_view var, double value);
     double token(int id) const;
