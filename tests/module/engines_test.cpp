@@ -467,4 +467,293 @@ TEST(AutoShutdown, ShutsBothHpCocksAndTheEnginesGetNoThrottle) {
     EXPECT_EQ(b->element(THROTTLES, 10).frame, 0);
 }
 
+// ---- the throttle panel's switches -----------------------------------------------------------
+
+// The click last sounded: which sound and at which pan. The sound player then clears the
+// trigger; the pans are left at a value no control uses, so that a click that sets no pan
+// shows.
+struct Sounded {
+    int sound;
+    double pan;
+};
+constexpr double NO_PAN = 12345;
+Sounded last_click(bench::Bench& b) {
+    Sounded heard{0, 0};
+    for (int n = 1; n <= 3; ++n) {
+        const std::string trigger = "L:Tarmelon_Click" + std::to_string(n) + ", number";
+        const std::string pan = "L:Tarmelon_Click" + std::to_string(n) + "Pan, number";
+        if (b.get(trigger) == 1 && heard.sound == 0) heard = {n, b.get(pan)};
+        b.set(trigger, 0);
+        b.set(pan, NO_PAN);
+    }
+    return heard;
+}
+void expect_click(bench::Bench& b, int sound, double pan, const std::string& what) {
+    const Sounded s = last_click(b);
+    EXPECT_EQ(s.sound, sound) << what;
+    EXPECT_EQ(s.pan, pan) << what;
+}
+
+TEST(GuardedSwitches, TheGuardOpensWithTheRightButtonAndTheSwitchWorksWithTheLeft) {
+    Cockpit b;
+    b->window("open", THROTTLE_WINDOW);
+    b->frames(1);
+    struct Switch {
+        Point at;
+        int element;
+        const char* position;
+        const char* guard;
+        const char* lever;
+    };
+    for (const Switch& s : {Switch{ABANDON, 2, "L:Abandon_SwitchPos, number", "L:Throtpan_abandon_ac_guard, bool",
+                                   "L:Throtpan_abandon_ac, bool"},
+                            Switch{PRESSURE_DUMP, 1, "L:PressureDump_SwitchPos, number",
+                                   "L:Throtpan_dump_valve_guard, bool", "L:Throtpan_dump_valve, bool"}}) {
+        last_click(*b);
+        struct Step {
+            std::uint32_t button;
+            double position, guard, lever;
+        };
+        // Left on a shut guard does nothing; right opens it; left works the switch both ways;
+        // right on a made switch does nothing; right shuts the guard over the switch off.
+        for (const Step& step : {Step{LEFT, 0, 0, 0}, Step{RIGHT, 1, 1, 0}, Step{LEFT, 2, 1, 1}, Step{RIGHT, 2, 1, 1},
+                                 Step{LEFT, 1, 1, 0}, Step{RIGHT, 0, 0, 0}}) {
+            click(*b, THROTTLES, s.at, step.button);
+            expect_click(*b, 3, 10000, s.position);
+            EXPECT_EQ(b->get(s.position), step.position) << s.position;
+            EXPECT_EQ(b->get(s.guard), step.guard) << s.position;
+            EXPECT_EQ(b->get(s.lever), step.lever) << s.position;
+            b->frames(1);
+            EXPECT_EQ(b->element(THROTTLES, s.element).frame, step.position) << s.position;
+        }
+    }
+}
+
+TEST(GuardedSwitches, TheVirtualCockpitWorksGuardAndLeverAndThePositionFollows) {
+    Cockpit b;
+    struct Switch {
+        std::uint32_t guard_event, lever_event;
+        const char* position;
+        const char* guard;
+        const char* lever;
+    };
+    for (const Switch& s : {Switch{69912, 69913, "L:Abandon_SwitchPos, number", "L:Throtpan_abandon_ac_guard,bool",
+                                   "L:Throtpan_abandon_ac,bool"},
+                            Switch{69920, 69921, "L:PressureDump_SwitchPos, number",
+                                   "L:Throtpan_dump_valve_guard,bool", "L:Throtpan_dump_valve,bool"}}) {
+        last_click(*b);
+        b->key(s.lever_event);  // the lever alone, under the shut guard: the position stays
+        expect_click(*b, 2, -8000, s.position);
+        EXPECT_EQ(b->get(s.lever), 1);
+        EXPECT_EQ(b->get(s.position), 0);
+        b->key(s.guard_event);
+        expect_click(*b, 3, -8000, s.position);
+        EXPECT_EQ(b->get(s.guard), 1);
+        EXPECT_EQ(b->get(s.position), 2);
+        b->key(s.lever_event);
+        EXPECT_EQ(b->get(s.position), 1);
+        b->key(s.guard_event);
+        EXPECT_EQ(b->get(s.position), 0);
+    }
+    // The 2D switch follows the position the virtual cockpit made.
+    b->key(69912);
+    b->key(69913);
+    b->window("open", THROTTLE_WINDOW);
+    b->frames(1);
+    EXPECT_EQ(b->element(THROTTLES, 2).frame, 2);
+    click(*b, THROTTLES, ABANDON, LEFT);
+    EXPECT_EQ(b->get("L:Abandon_SwitchPos, number"), 1);
+    EXPECT_EQ(b->get("L:Throtpan_abandon_ac,bool"), 0);
+}
+
+TEST(JptSwitches, EachSwitchAndSelectorTogglesWithItsClick) {
+    Cockpit b;
+    b->window("open", THROTTLE_WINDOW);
+    b->frames(1);
+    struct Switch {
+        Point at;
+        int element;
+        const char* variable;
+    };
+    for (const Switch& s : {Switch{PORT_JPT_MAX, 3, "L:JPT_port_Max, bool"}, Switch{STBD_JPT_MAX, 4, "L:JPT_strb_Max, bool"},
+                            Switch{PORT_JPT_ON, 5, "L:JPT_port_OnOff, bool"},
+                            Switch{STBD_JPT_ON, 6, "L:JPT_strb_OnOff, bool"}}) {
+        last_click(*b);
+        click(*b, THROTTLES, s.at);
+        expect_click(*b, 2, 10000, s.variable);
+        EXPECT_EQ(b->get(s.variable), 1) << s.variable;
+        b->frames(1);
+        EXPECT_EQ(b->element(THROTTLES, s.element).frame, 1) << s.variable;
+        click(*b, THROTTLES, s.at);
+        EXPECT_EQ(b->get(s.variable), 0) << s.variable;
+        b->frames(1);
+        EXPECT_EQ(b->element(THROTTLES, s.element).frame, 0) << s.variable;
+    }
+}
+
+TEST(ThrottlePanel, TooltipsNameEveryControl) {
+    Cockpit b;
+    b->window("open", THROTTLE_WINDOW);
+    EXPECT_EQ(b->tooltip(THROTTLES, PRESSURE_DUMP.x, PRESSURE_DUMP.y), "Cabin pressure dump switch");
+    EXPECT_EQ(b->tooltip(THROTTLES, ABANDON.x, ABANDON.y), "Abandon aircraft");
+    EXPECT_EQ(b->tooltip(THROTTLES, PORT_JPT_MAX.x, PORT_JPT_MAX.y), "Port engine JPT CRZ/MAX selector");
+    EXPECT_EQ(b->tooltip(THROTTLES, STBD_JPT_MAX.x, STBD_JPT_MAX.y), "Starboard engine JPT CRZ/MAX selector");
+    EXPECT_EQ(b->tooltip(THROTTLES, PORT_JPT_ON.x, PORT_JPT_ON.y), "Port engine JPT ON/OFF selector");
+    EXPECT_EQ(b->tooltip(THROTTLES, STBD_JPT_ON.x, STBD_JPT_ON.y), "Starboard engine JPT ON/OFF selector");
+    EXPECT_EQ(b->tooltip(THROTTLES, PORT_LEVER.x, PORT_LEVER.y), "Port engine throttle");
+    EXPECT_EQ(b->tooltip(THROTTLES, STBD_LEVER.x, STBD_LEVER.y), "Starboard engine throttle");
+}
+
+// ---- the engine start panel ---------------------------------------------------------------------
+
+TEST(EngineStartPanel, SwitchesToggleWithTheirClicksAndPictures) {
+    Cockpit b;
+    b->window("open", START_WINDOW);
+    b->frames(1);
+    struct Switch {
+        Point at;
+        int element;
+        const char* variable;
+        int sound;
+        double initially;
+    };
+    // Masters and ignition start on (the initial state and the ready preset).
+    for (const Switch& s : {Switch{NO1_ELECTRIC_START, 7, "L:EngStart_startSwitch, bool", 3, 0},
+                            Switch{NO2_ELECTRIC_START, 3, "L:EngStart2_startSwitch, bool", 3, 0},
+                            Switch{CHANGEOVER, 4, "L:EngStart_CHGNORM_switch, bool", 3, 0},
+                            Switch{ENGINE1_MASTER, 13, "L:Engine1_MasterPos, bool", 2, 1},
+                            Switch{ENGINE2_MASTER, 10, "L:Engine2_MasterPos, bool", 2, 1},
+                            Switch{ENGINE1_IGNITION, 12, "L:Engine1_Ignition, bool", 2, 1},
+                            Switch{ENGINE2_IGNITION, 9, "L:Engine2_Ignition, bool", 2, 1}}) {
+        EXPECT_EQ(b->element(START_PANEL, s.element).frame, s.initially) << s.variable;
+        last_click(*b);
+        click(*b, START_PANEL, s.at);
+        // Every switch of the panel sounds at the panel's pan, engine 2's master included.
+        expect_click(*b, s.sound, 5000, s.variable);
+        EXPECT_EQ(b->get(s.variable), 1 - s.initially) << s.variable;
+        b->frames(1);
+        EXPECT_EQ(b->element(START_PANEL, s.element).frame, 1 - s.initially) << s.variable;
+        click(*b, START_PANEL, s.at);
+        EXPECT_EQ(b->get(s.variable), s.initially) << s.variable;
+    }
+    // The four lamp press-to-test areas toggle their test variables and carry no tooltip.
+    struct Press {
+        Point at;
+        const char* variable;
+    };
+    for (const Press& p : {Press{{730, 120}, "L:EngStart2_EBLD_light_press, bool"},
+                           Press{{610, 120}, "L:EngStart2_ENG_light_press, bool"},
+                           Press{{210, 120}, "L:EngStart_EBLD_light_press, bool"},
+                           Press{{330, 120}, "L:EngStart_ENG_light_press, bool"}}) {
+        EXPECT_EQ(b->tooltip(START_PANEL, p.at.x, p.at.y), std::nullopt) << p.variable;
+        last_click(*b);
+        click(*b, START_PANEL, p.at);
+        expect_click(*b, 3, 5000, p.variable);
+        EXPECT_EQ(b->get(p.variable), 1) << p.variable;
+        click(*b, START_PANEL, p.at);
+        EXPECT_EQ(b->get(p.variable), 0) << p.variable;
+    }
+    // The push starts make no click.
+    last_click(*b);
+    click(*b, START_PANEL, ENGINE1_PUSH_START);
+    expect_click(*b, 0, 0, "push start");
+}
+
+TEST(EngineStartPanel, TooltipsNameEveryControl) {
+    Cockpit b;
+    b->window("open", START_WINDOW);
+    EXPECT_EQ(b->tooltip(START_PANEL, NO1_ELECTRIC_START.x, NO1_ELECTRIC_START.y), "No 1 Electric Start");
+    EXPECT_EQ(b->tooltip(START_PANEL, NO2_ELECTRIC_START.x, NO2_ELECTRIC_START.y), "No 2 Electric Start");
+    EXPECT_EQ(b->tooltip(START_PANEL, CHANGEOVER.x, CHANGEOVER.y), "CHANGEOVER/NORMAL switch");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE1_PUSH_START.x, ENGINE1_PUSH_START.y), "Engine 1 Push Start");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE2_PUSH_START.x, ENGINE2_PUSH_START.y), "Engine 2 Push Start");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE1_MASTER.x, ENGINE1_MASTER.y), "Engine 1 Master");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE2_MASTER.x, ENGINE2_MASTER.y), "Engine 2 Master");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE1_IGNITION.x, ENGINE1_IGNITION.y), "Engine 1 Ignition");
+    EXPECT_EQ(b->tooltip(START_PANEL, ENGINE2_IGNITION.x, ENGINE2_IGNITION.y), "Engine 2 Ignition");
+}
+
+// ---- the virtual cockpit's engine events --------------------------------------------------------
+
+TEST(VirtualCockpit, IgnitionAndPushStartsWorkAsTheirPanelButtons) {
+    Cockpit b(120);
+    last_click(*b);
+    b->key(69681);
+    expect_click(*b, 2, 5000, "ignition");
+    EXPECT_EQ(b->get("L:Engine1_Ignition, bool"), 0);
+    b->key(69681);
+    EXPECT_EQ(b->get("L:Engine1_Ignition, bool"), 1);
+
+    // From the virtual cockpit alone, with the engine start panel never shown.
+    stop_engine(*b, 2);
+    b->set("L:EngStart2_startSwitch, bool", 1);  // the 3D start switch animates from it
+    b->mark();
+    b->key(69936);
+    EXPECT_EQ(count_key(*b, 66301, 1), 1u);
+    EXPECT_EQ(b->get("L:Eng2PushStart, bool"), 1);
+    EXPECT_EQ(b->get(START_VOLTS), 119);
+    b->key(69929);  // engine 1 runs: the button goes in, no start
+    EXPECT_EQ(count_key(*b, 66300), 0u);
+    EXPECT_EQ(b->get("L:Eng1PushStart, bool"), 1);
+    EXPECT_GE(run_until(*b, [&] { return b->get(SIM_COMBUSTION[1]) == 1 && b->get(SIM_STARTER[1]) == 0; }, 200), 0);
+}
+
+TEST(VirtualCockpit, RelightButtonsEngageTheStarterWithMasterAndIgnitionOn) {
+    Cockpit b;
+    b->mark();
+    b->key(69910);
+    EXPECT_EQ(b->get("L:Throttle_port_relight,bool"), 1);
+    EXPECT_EQ(transmitted(*b, 45, 1), 1u);
+    b->key(69911);
+    EXPECT_EQ(b->get("L:Throttle_stbd_relight,bool"), 1);
+    EXPECT_EQ(transmitted(*b, 46, 0), 1u);
+    b->key(69910);
+    EXPECT_EQ(b->get("L:Throttle_port_relight,bool"), 0);
+    EXPECT_EQ(transmitted(*b, 45), 2u);
+    // Without ignition the button moves but the starter does not.
+    b->key(69681);
+    b->mark();
+    b->key(69910);
+    EXPECT_EQ(b->get("L:Throttle_port_relight,bool"), 1);
+    EXPECT_EQ(transmitted(*b, 45), 0u);
+    // No click from the relights.
+    EXPECT_EQ(b->get("L:Tarmelon_Click1, number") + b->get("L:Tarmelon_Click3, number"), 0);
+}
+
+TEST(VirtualCockpit, FireButtonsToggleAndFireTheExtinguisher) {
+    Cockpit b;
+    b->set_token(887, 1);
+    b->mark();
+    b->key(69923);
+    expect_click(*b, 3, 1000, "port fire button");
+    EXPECT_EQ(b->get("L:Port_engine_fire,bool"), 1);
+    EXPECT_EQ(count_key(*b, 66708, 11), 1u);
+    EXPECT_EQ(b->token(887), 0);  // the simulator's fire is out
+    b->key(69924);
+    EXPECT_EQ(b->get("L:Stbd_engine_fire,bool"), 1);
+    EXPECT_EQ(count_key(*b, 66708, 22), 1u);
+    b->key(69923);
+    EXPECT_EQ(b->get("L:Port_engine_fire,bool"), 0);
+    EXPECT_EQ(count_key(*b, 66708, 11), 2u);
+}
+
+// ---- instruments ----------------------------------------------------------------------------------
+
+TEST(EngineInstruments, RpmNeedlesShowTheEngineAndTheImposedSpoolDuringAStart) {
+    Cockpit b(120);
+    b->frames(2);
+    EXPECT_EQ(b->get("L:ENG1RPMMainND,number"), 720);  // 48 % at idle
+    EXPECT_EQ(b->get("L:ENG1RPMSmallND,number"), 800);  // 4800 in the vernier's thousand
+    EXPECT_EQ(b->get("L:oilPress_ENG1,number"), 5529);  // 38.4 psi in pounds a square foot
+    ready_to_start(*b, 2);
+    EXPECT_EQ(b->get("L:ENG2RPMMainND,number"), 0);
+    EXPECT_EQ(b->get("L:oilPress_ENG2,number"), 0);
+    click(*b, START_PANEL, ENGINE2_PUSH_START);
+    b->seconds(30);
+    // On the ground on the starter the needles show the spool the module imposes.
+    const double n1 = b->get(SIM_N1[1]);
+    EXPECT_NEAR(b->get("L:ENG2RPMMainND,number"), std::trunc(n1 * 15), 1);
+    EXPECT_NEAR(b->get("L:ENG2RPMSmallND,number"), static_cast<int>(n1 * 100) % 1000, 2);
+}
+
 }  // namespace
