@@ -756,4 +756,59 @@ TEST(EngineInstruments, RpmNeedlesShowTheEngineAndTheImposedSpoolDuringAStart) {
     EXPECT_NEAR(b->get("L:ENG2RPMSmallND,number"), static_cast<int>(n1 * 100) % 1000, 2);
 }
 
+// ---- the cockpit kept and preset ------------------------------------------------------------------
+
+TEST(EngineCockpitKept, ASavedFlightComesBackWithItsHpCocksAndJptSwitches) {
+    scenario::TempRoot root;
+    {
+        bench::Bench b(root.options());
+        scenario::settle(b);
+        b.window("open", THROTTLE_WINDOW);
+        click(b, THROTTLES, STBD_LEVER, RIGHT);  // HP cock 2 shut
+        click(b, THROTTLES, PORT_JPT_ON);
+        click(b, THROTTLES, STBD_JPT_MAX);
+        b.frames(2);
+        b.exec("save \"C:\\Flights\\Kept.FLT\"");
+        b.frames(2);
+    }
+    bench::Bench b(root.options("C:\\Flights\\Kept.FLT"));
+    scenario::settle(b);
+    b.frames(2);
+    ASSERT_EQ(count_prefix(b.simconnect_log(), "SimConnect_Text(258, 5, 0, 19, \"Panel state loaded\")"), 1u);
+    EXPECT_EQ(b.get(LEVER[1]), 0);  // the shut cock holds: its lever stays below the gate
+    EXPECT_EQ(b.get(LEVER[0]), 15);
+    EXPECT_EQ(b.get("L:JPT_port_OnOff, bool"), 1);
+    EXPECT_EQ(b.get("L:JPT_strb_Max, bool"), 1);
+    EXPECT_EQ(sim_throttle(b, 2), 0);
+    b.window("open", THROTTLE_WINDOW);
+    b.frames(1);
+    EXPECT_EQ(b.get("L:ENG2_HPcock, bool"), 0);
+    EXPECT_EQ(b.get("L:ENG1_HPcock, bool"), 1);
+    EXPECT_EQ(b.element(THROTTLES, 9).frame, 0);  // the starboard lever at rest
+}
+
+TEST(EngineCockpitKept, ThePowerButtonShutsAndOpensTheHpCocks) {
+    Cockpit b;
+    b->window("open", THROTTLE_WINDOW);
+    pilot(*b, "AXIS_THROTTLE_SET", 0);
+    ASSERT_GE(b->click("Panel_Selector_Arrow", 15, 20, LEFT), 0);
+    ASSERT_GE(b->click("Panel_Selector", 98, 106, LEFT), 0);  // cold and dark
+    b->frames(2);
+    EXPECT_EQ(b->get(LEVER[0]), 0);
+    EXPECT_EQ(b->get(LEVER[1]), 0);
+    EXPECT_EQ(b->get("L:ENG1_HPcock, bool"), 0);
+    EXPECT_EQ(b->get("L:ENG2_HPcock, bool"), 0);
+    EXPECT_EQ(sim_throttle(*b, 1), 0);
+    EXPECT_EQ(b->get("L:Engine1_MasterPos, bool"), 0);
+    ASSERT_GE(b->click("Panel_Selector", 98, 106, LEFT), 0);  // ready
+    b->frames(2);
+    EXPECT_EQ(b->get(LEVER[0]), 15);
+    EXPECT_EQ(b->get(LEVER[1]), 15);
+    EXPECT_EQ(b->get("L:ENG1_HPcock, bool"), 1);
+    EXPECT_EQ(b->get("L:Engine1_MasterPos, bool"), 1);
+    // Straight after, the axis moves the levers again.
+    pilot(*b, "AXIS_THROTTLE1_SET", 16383);
+    EXPECT_EQ(b->get(LEVER[0]), 200);
+}
+
 }  // namespace

@@ -70,6 +70,9 @@ constexpr EngineNames ENGINE_NAMES[2] = {
 // Index of engine 1 or 2, -1 for any other number.
 constexpr int engine_index(int engine) { return engine == 1 || engine == 2 ? engine - 1 : -1; }
 
+// The HP cock as the lever shows it, without moving the lever.
+void note_hp_cock(int engine, bool open);
+
 // A two-position switch: above 0 becomes 0, anything else 1.
 void toggle_switch(const char* variable);
 

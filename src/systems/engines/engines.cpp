@@ -21,6 +21,19 @@ std::uint8_t* hp_cock(int engine) {
 }  // namespace
 
 void set_hp_cock(int engine, bool open) {
+    std::uint8_t* cock = hp_cock(engine);
+    if (cock == nullptr) return;
+    *cock = open ? 1 : 0;
+    // The lever carries the cock: below the idle gate it is shut. A lever on the wrong side
+    // of the gate goes to the gate (open) or to its stop (shut), so that the next frame's
+    // reading of the lever keeps the cock as set (a restored panel state, for one).
+    const EngineNames& n = ENGINE_NAMES[engine - 1];
+    const double lever = get_double(n.lever);
+    if (open && !(lever >= 15.0)) set_int(n.lever_written, 15);
+    if (!open && lever >= 15.0) set_int(n.lever_written, 0);
+}
+
+void note_hp_cock(int engine, bool open) {
     if (std::uint8_t* cock = hp_cock(engine)) *cock = open ? 1 : 0;
 }
 

@@ -32,7 +32,8 @@
 namespace tarmelon {
 
 // ---- HP cocks and settings ---------------------------------------------------------------
-// Engine 1 or 2; any other number does nothing (and reads as shut).
+// Engine 1 or 2; any other number does nothing (and reads as shut). Setting a cock moves a
+// lever that stands on the other side of the idle gate to the gate (open) or below it (shut).
 void set_hp_cock(int engine, bool open);
 std::uint8_t hp_cock_open(int engine);
 

@@ -61,7 +61,7 @@ void update_throttle_levers() {
         const EngineNames& n = ENGINE_NAMES[i];
         const double lever = get_double(n.lever);
         e.throttleDemand[i] = demand_from_lever(lever);
-        set_hp_cock(i + 1, lever >= IDLE_GATE);
+        note_hp_cock(i + 1, lever >= IDLE_GATE);
         // The selector copy and the controller's activity follow their variables whichever
         // panels are shown, so a restored or preset cockpit takes effect at once.
         e.jptMaxSelected[i] = get_int(n.jpt_max) > 0 ? 1 : 0;
@@ -155,7 +155,7 @@ void throttle_lever_right_click(int engine) {
     const int i = engine_index(engine);
     if (i < 0 || engines().throttleDemand[i] > 2.0) return;
     const bool open = hp_cock_open(engine) != 0;
-    set_hp_cock(engine, !open);
+    note_hp_cock(engine, !open);
     set_lever(i, open ? 0.0 : IDLE_GATE);
     engines().throttleDemand[i] = demand_from_lever(engines().throttleLever[i]);
 }
