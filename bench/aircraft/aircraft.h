@@ -21,10 +21,13 @@ namespace sim {
 // What the simulated systems keep beside the variables (targets of moving parts).
 struct Memory {
     double canopy_target = 0.0;  // percent open the canopy travels towards
-    // Each engine's N1 and exhaust temperature as its last step left them: a different value
-    // at the next step was written from outside (the module's start spool) and holds.
+    // Each engine's N1, exhaust temperature, fuel flow and oil pressure as its last step left
+    // them: a different value at the next step was written from outside (the module's start
+    // spool, a script's `token`) and holds for that step.
     double engine_n1_after_step[2] = {0.0, 0.0};
     double engine_egt_after_step[2] = {0.0, 0.0};
+    double engine_fuel_flow_after_step[2] = {0.0, 0.0};
+    double engine_oil_after_step[2] = {0.0, 0.0};
 };
 }  // namespace sim
 

@@ -23,6 +23,7 @@
 //   running (1843 at idle), else 0.
 // - A:ENG OIL PRESSURE:n (psi; tokens 562 / 572 serve it in pounds per square foot,
 //   x 144): 0.8 psi per percent N1 (38 psi at idle).
+//   Fuel flow and oil pressure set from outside (`token 638 1800`) also hold for one step.
 // - A:GENERAL ENG THROTTLE LEVER POSITION:n (percent): written by the module (definitions
 //   12 and 13); without the module's interception also moved by AXIS_THROTTLE1_SET,
 //   AXIS_THROTTLE2_SET, AXIS_THROTTLE_SET (axis -16383..16383 over 0..100 %) and
@@ -107,11 +108,16 @@ double running_n1(const Context& c, int engine) {
 
 double running_egt_celsius(double n1) { return 200.0 + 0.06 * n1 * n1; }
 
-// Fuel flow and oil pressure follow N1 at once.
-void readings(Context& c, int engine, double n1, bool running) {
+// Fuel flow and oil pressure follow N1 at once, unless written from outside since the last
+// step.
+void readings(Context& c, int engine, double n1, bool running, bool held) {
     const EngineVars& v = kEngineVars[engine];
-    c.set(v.fuel_flow, running ? 0.8 * n1 * n1 : 0.0);
-    c.set(v.oil, 0.8 * n1);
+    double& flow = c.memory.engine_fuel_flow_after_step[engine];
+    double& oil = c.memory.engine_oil_after_step[engine];
+    if (!held || c.get(v.fuel_flow) == flow) c.set(v.fuel_flow, running ? 0.8 * n1 * n1 : 0.0);
+    if (!held || c.get(v.oil) == oil) c.set(v.oil, 0.8 * n1);
+    flow = c.get(v.fuel_flow);
+    oil = c.get(v.oil);
 }
 
 void step_engine(Context& c, int engine, double dt) {
@@ -139,7 +145,7 @@ void step_engine(Context& c, int engine, double dt) {
     c.set(v.n1, n1);
     c.set(v.egt, egt);
     c.set(v.combustion, running ? 1.0 : 0.0);
-    readings(c, engine, n1, running);
+    readings(c, engine, n1, running, true);
     c.memory.engine_n1_after_step[engine] = n1;
     c.memory.engine_egt_after_step[engine] = egt;
 }
@@ -158,7 +164,7 @@ void auto_start(Context& c, std::uint32_t) {
         c.set(v.combustion, 1.0);
         c.set(v.n1, n1);
         c.set(v.egt, egt);
-        readings(c, engine, n1, true);
+        readings(c, engine, n1, true, false);
         c.memory.engine_n1_after_step[engine] = n1;
         c.memory.engine_egt_after_step[engine] = egt;
     }

@@ -811,4 +811,30 @@ TEST(EngineCockpitKept, ThePowerButtonShutsAndOpensTheHpCocks) {
     EXPECT_EQ(b->get(LEVER[0]), 200);
 }
 
+TEST(EngineInstruments, WithoutDcPowerEveryLampIsDarkAndTheNeedlesRest) {
+    Cockpit b;
+    ASSERT_GE(b->click("Panel_Selector_Arrow", 15, 20, LEFT), 0);
+    ASSERT_GE(b->click("Panel_Selector", 98, 106, LEFT), 0);  // cold and dark: battery off
+    stop_engine(*b, 1);
+    stop_engine(*b, 2);
+    b->window("open", START_WINDOW);
+    click(*b, START_PANEL, NO1_ELECTRIC_START);
+    click(*b, START_PANEL, {330, 120});  // ENG lamp 1 press-to-test
+    b->set("L:Electric_start_no2_enabled_push, bool", 1);
+    b->set("L:EngineFirePressTest,bool", 1);
+    b->set_token(887, 1);
+    b->frames(2);
+    for (const char* lamp : {"L:Port_engine_fire_light, bool", "L:Strb_engine_fire_light, bool",
+                             "L:OilPressEng1Fail, bool", "L:Engine2_oil_pres_fail,bool",
+                             "L:Electric_start_no1_enabled_light, bool", "L:Electric_start_no1_engaged_light, bool",
+                             "L:Electric_start_no2_enabled_light, bool", "L:Electric_start_no2_engaged_light, bool"})
+        EXPECT_EQ(b->get(lamp), 0) << lamp;
+    EXPECT_EQ(b->get("L:oilPress_ENG1,number"), 0);  // the pressure itself still reads
+    for (int lamp_element : {1, 2, 5, 6}) EXPECT_EQ(b->element(START_PANEL, lamp_element).frame, -1) << lamp_element;
+    for (const char* needle : {"L:JPT1 Temp_Needle,number", "L:JPT2 Temp_Needle,number", "L:Eng1FuelFlowND,number",
+                               "L:Eng2FuelFlowND,number"})
+        EXPECT_EQ(b->get(needle), 0) << needle;
+    EXPECT_NEAR(b->get("L:JPT1 Temp, number"), 15, 1);  // the jet pipes are cold
+}
+
 }  // namespace
