@@ -198,20 +198,21 @@ double push_start_button(int engine) {
     return get_int(n.push_start) > 0 ? 1.0 : 0.0;
 }
 
-// The ENG lamp of a start switch: lit while its starter turns (the other engine's starter
-// with the changeover switch made), or under test. It also sets and clears the lamp
-// variable's latch.
-bool start_engaged_lamp(int engine) {
-    const int i = engine_index(engine);
-    if (i < 0 || state.electrical.dcPowerAvailable != 1) return false;
-    const EngineNames& n = ENGINE_NAMES[i];
-    if (get_int(n.eng_press) == 1) return true;
+// A start switch's ENG lamp condition: its start switch made and its starter turning (the
+// other engine's starter with the changeover switch made).
+namespace {
+bool starter_watched(int i) {
     const std::int32_t changeover = get_int("L:EngStart_CHGNORM_switch, bool");
     const bool own = engines().starterLampInput[i] == 1;
     const bool other = engines().starterLampInput[1 - i] == 1;
-    const bool lit = get_int(n.start_switch) == 1 && ((changeover == 0 && own) || (changeover == 1 && other));
-    set_int(n.engaged_light, lit ? 1 : 0);
-    return lit;
+    return get_int(ENGINE_NAMES[i].start_switch) == 1 && ((changeover == 0 && own) || (changeover == 1 && other));
+}
+}  // namespace
+
+bool start_engaged_lamp(int engine) {
+    const int i = engine_index(engine);
+    if (i < 0 || state.electrical.dcPowerAvailable != 1) return false;
+    return get_int(ENGINE_NAMES[i].eng_press) == 1 || starter_watched(i);
 }
 
 bool start_enabled_lamp(int engine) {
@@ -221,15 +222,20 @@ bool start_enabled_lamp(int engine) {
     return get_int(n.ebld_press) == 1 || get_int(n.start_switch) > 0;
 }
 
+// The virtual cockpit's start lamps, every frame, from the same conditions as the panel's,
+// so that a lamp test lasts as long as its push and no lamp depends on the 2D panel being
+// shown.
 void update_start_lamps() {
-    for (const EngineNames& n : ENGINE_NAMES) {
+    for (int i = 0; i < 2; ++i) engines().starterLampInput[i] = get_int(ENGINE_NAMES[i].starter);
+    for (int i = 0; i < 2; ++i) {
+        const EngineNames& n = ENGINE_NAMES[i];
         if (state.electrical.dcPowerAvailable != 1) {
             set_int(n.enabled_light, 0);
             set_int(n.engaged_light, 0);
             continue;
         }
         set_int(n.enabled_light, get_int(n.enabled_push) == 1 || get_int(n.start_switch) == 1 ? 1 : 0);
-        set_int(n.engaged_light, get_int(n.engaged_push) == 1 || get_int(n.engaged_light) == 1 ? 1 : 0);
+        set_int(n.engaged_light, get_int(n.engaged_push) == 1 || starter_watched(i) ? 1 : 0);
     }
 }
 

@@ -81,8 +81,8 @@ void toggle_ebld_lamp_test(int engine);
 void toggle_eng_lamp_test(int engine);
 void push_start(int engine);
 void relight(int engine);
-// Element readings: the ENG lamp (which also clears its latch), the EBLD lamp, and the
-// push-start button, which springs back on its own 18-tick clock.
+// Element readings: the ENG lamp, the EBLD lamp, and the push-start button, which springs
+// back on its own 18-tick clock.
 bool start_engaged_lamp(int engine);
 bool start_enabled_lamp(int engine);
 double push_start_button(int engine);
