@@ -66,6 +66,8 @@ void Bench::frames(int n) {
     for (int i = 0; i < n; ++i) impl_->run_frame();
 }
 
+void Bench::restart_clocks() { impl_->clock_origin = impl_->frame_count; }
+
 void Bench::seconds(double s) {
     if (!(s >= 0) || s > 1e6) throw ScriptError("seconds must be 0 to 1000000");
     frames(static_cast<int>(std::llround(s * impl_->options.fps)));

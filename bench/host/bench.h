@@ -78,6 +78,9 @@ public:
     // Returns what it did, one line per step. Throws ScriptError for another name and
     // ExpectationFailed when the state is not reached within two simulated minutes.
     std::string start(const std::string& state);
+    // The simulator's clocks (tokens 1 and 604) start again from 0, as when it loads another
+    // flight while the aircraft and the module stay loaded.
+    void restart_clocks();
     double get(std::string_view var) const;
     void set(std::string_view var, double value);
     double token(int id) const;

@@ -67,6 +67,7 @@ struct Bench::Impl : CalculatorHost {
     std::vector<GaugeInstance> instances;
     sdk::PANELS table{};
     std::uint64_t frame_count = 0;
+    std::uint64_t clock_origin = 0;  // the frame from which tokens 1 and 604 count
 #if defined(_WIN32)
     // The simulator's main window, whose messages run the module's window timers.
     std::unique_ptr<benchplatform::MainWindow> main_window;

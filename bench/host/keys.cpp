@@ -122,8 +122,9 @@ bool Bench::Impl::key_event(std::string_view event_name, std::uint32_t parameter
 
 double Bench::Impl::read_token(int id) const {
     const auto fps = static_cast<std::uint64_t>(options.fps);
-    if (id == 1) return static_cast<double>(frame_count * 18 / fps);
-    if (id == 604) return static_cast<double>(frame_count / fps);
+    const std::uint64_t frames = frame_count - clock_origin;
+    if (id == 1) return static_cast<double>(frames * 18 / fps);
+    if (id == 604) return static_cast<double>(frames / fps);
     return aircraft.token(id).value_or(0.0);
 }
 

@@ -196,6 +196,11 @@ std::string run_frames(Call& c) {
 
 std::string run_start(Call& c) { return c.bench.start(c.t[1].text); }
 
+std::string run_restart_clocks(Call& c) {
+    c.bench.restart_clocks();
+    return {};
+}
+
 std::string run_seconds(Call& c) {
     c.bench.seconds(number_arg(c.t[1], "seconds"));
     return {};
@@ -530,6 +535,9 @@ constexpr Command kCommands[] = {
     {"start", 1, 1, "start ready|cold-and-dark",
      "from a fresh load: the aircraft ready to fly (engines running) or cold and dark (engines stopped)", Module,
      run_start},
+    {"restart-clocks", 0, 0, "restart-clocks",
+     "the simulator's clocks (tokens 1 and 604) start again from 0, as when it loads another flight", Anything,
+     run_restart_clocks},
     {"set", 2, 2, "set VAR VALUE", "write a variable (a quoted VALUE sets its text)", Anything, run_set},
     {"get", 1, 1, "get VAR", "print a variable", Anything, run_get},
     {"token", 1, 2, "token N [VALUE]", "print a token, or set the simulated value behind it", Anything, run_token},
