@@ -115,7 +115,7 @@ double time_step(double span) {
     return std::ceil(span / 10.0 / 3600.0) * 3600.0;
 }
 
-constexpr double kWidth = 1000, kLeft = 90, kRight = 30, kTop = 90, kPanel = 130, kGap = 45, kBottom = 50;
+constexpr double kWidth = 1000, kLeft = 90, kRight = 30, kTop = 120, kPanel = 130, kGap = 45, kBottom = 50;
 
 void draw_panel(std::ostream& o, const Quantity& q, const Series& s, double top, double t_end) {
     const double plot_w = kWidth - kLeft - kRight;
@@ -232,10 +232,12 @@ int run_plot(const std::vector<std::string>& args) {
     o << "<text x=\"" << kLeft << "\" y=\"48\" font-size=\"12\">" << xml(facts) << "</text>\n";
     // The legend: one swatch per quantity.
     o << "<g class=\"legend\">\n";
-    for (int i = 0; i < kQuantityCount; ++i) {
-        const double x = kLeft + i * 145.0;
-        o << "<rect x=\"" << x << "\" y=\"60\" width=\"14\" height=\"8\" fill=\"" << kQuantities[i].colour << "\"/>\n";
-        o << "<text x=\"" << x + 18 << "\" y=\"68\" font-size=\"11\">" << xml(kQuantities[i].name) << " ("
+    for (int i = 0; i < kQuantityCount; ++i) {  // two rows of three
+        const double x = kLeft + (i % 3) * 280.0;
+        const double y = 62 + (i / 3) * 18.0;
+        o << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"14\" height=\"8\" fill=\"" << kQuantities[i].colour
+          << "\"/>\n";
+        o << "<text x=\"" << x + 20 << "\" y=\"" << y + 8 << "\" font-size=\"12\">" << xml(kQuantities[i].name) << " ("
           << xml(kQuantities[i].unit) << ")</text>\n";
     }
     o << "</g>\n";
