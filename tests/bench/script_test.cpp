@@ -82,6 +82,10 @@ TEST(Script, BadCommandsAndArgumentsStopWithFileAndLine) {
         {"log everything", "log what?"},
         {"describe planes", "describe what? gauges"},
         {"key 99999999999", "bad key event id"},
+        {"wall-clock 10:00:00 2026-01-01", "usage: wall-clock YYYY-MM-DD HH:MM:SS"},
+#if !defined(_WIN32)
+        {"wall-clock 2026-02-30 10:00:00", "no such date and time"},
+#endif
     };
     for (const auto& c : cases) {
         auto r = run(std::string("set \"L:Before\" 1\n") + c.line + "\nfrobnicate_after\n");
