@@ -19,8 +19,9 @@
 //   0.55). Running, it moves at 100 degrees a second towards 200 + 0.06 x N1 squared
 //   degrees (338 at idle, 800 at full throttle); otherwise towards 15 degrees. Written
 //   from outside (definitions 14 and 15), it holds like N1.
-// - A:TURB ENG FUEL FLOW PPH:n (tokens 638 / 657): 0.8 x N1 squared pounds an hour while
-//   running (1843 at idle), else 0.
+// - A:ENG FUEL FLOW PPH:n (tokens 638 / 657) and A:TURB ENG FUEL FLOW PPH:n (the module's
+//   data definition 7), the same value: 0.8 x N1 squared pounds an hour while running (1843
+//   at idle), else 0.
 // - A:ENG OIL PRESSURE:n (psi; tokens 562 / 572 serve it in pounds per square foot,
 //   x 144): 0.8 psi per percent N1 (38 psi at idle).
 //   Fuel flow and oil pressure set from outside (`token 638 1800`) also hold for one step.
@@ -45,6 +46,7 @@ struct EngineVars {
     const char* n1;
     const char* egt;
     const char* fuel_flow;
+    const char* turbine_fuel_flow;
     const char* oil;
     const char* combustion;
     const char* starter;
@@ -55,11 +57,11 @@ struct EngineVars {
 
 constexpr EngineVars kEngineVars[2] = {
     {"A:TURB ENG CORRECTED N1:1, percent", "A:GENERAL ENG EXHAUST GAS TEMPERATURE:1, rankine",
-     "A:TURB ENG FUEL FLOW PPH:1, pounds per hour", "A:ENG OIL PRESSURE:1, psi",
+     "A:ENG FUEL FLOW PPH:1, pounds per hour", "A:TURB ENG FUEL FLOW PPH:1, pounds per hour", "A:ENG OIL PRESSURE:1, psi",
      "A:GENERAL ENG COMBUSTION:1, bool", "A:GENERAL ENG STARTER:1, bool",
      "A:GENERAL ENG THROTTLE LEVER POSITION:1, percent", "A:FUEL TANK SELECTOR:1, enum", "A:ENG ON FIRE:1, bool"},
     {"A:TURB ENG CORRECTED N1:2, percent", "A:GENERAL ENG EXHAUST GAS TEMPERATURE:2, rankine",
-     "A:TURB ENG FUEL FLOW PPH:2, pounds per hour", "A:ENG OIL PRESSURE:2, psi",
+     "A:ENG FUEL FLOW PPH:2, pounds per hour", "A:TURB ENG FUEL FLOW PPH:2, pounds per hour", "A:ENG OIL PRESSURE:2, psi",
      "A:GENERAL ENG COMBUSTION:2, bool", "A:GENERAL ENG STARTER:2, bool",
      "A:GENERAL ENG THROTTLE LEVER POSITION:2, percent", "A:FUEL TANK SELECTOR:2, enum", "A:ENG ON FIRE:2, bool"},
 };
@@ -115,6 +117,7 @@ void readings(Context& c, int engine, double n1, bool running, bool held) {
     double& flow = c.memory.engine_fuel_flow_after_step[engine];
     double& oil = c.memory.engine_oil_after_step[engine];
     if (!held || c.get(v.fuel_flow) == flow) c.set(v.fuel_flow, running ? 0.8 * n1 * n1 : 0.0);
+    c.set(v.turbine_fuel_flow, c.get(v.fuel_flow));
     if (!held || c.get(v.oil) == oil) c.set(v.oil, 0.8 * n1);
     flow = c.get(v.fuel_flow);
     oil = c.get(v.oil);
@@ -185,8 +188,8 @@ constexpr TokenRow kTokens[] = {
     {572, "A:ENG OIL PRESSURE:2, psi", kPsfPerPsi},
     {624, "A:TURB ENG CORRECTED N1:1, percent", 1.0},
     {643, "A:TURB ENG CORRECTED N1:2, percent", 1.0},
-    {638, "A:TURB ENG FUEL FLOW PPH:1, pounds per hour", 1.0},
-    {657, "A:TURB ENG FUEL FLOW PPH:2, pounds per hour", 1.0},
+    {638, "A:ENG FUEL FLOW PPH:1, pounds per hour", 1.0},
+    {657, "A:ENG FUEL FLOW PPH:2, pounds per hour", 1.0},
     {887, "A:ENG ON FIRE:1, bool", 1.0},
     {888, "A:ENG ON FIRE:2, bool", 1.0},
 };
