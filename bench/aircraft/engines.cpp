@@ -5,10 +5,8 @@
 //   module's client events 45 and 46) and by key events 66300 / 66301, which engage it.
 //   It stays engaged until toggled again.
 // - A:GENERAL ENG COMBUSTION:n. The engine lights while its starter turns it at 12 % N1 or
-//   more with fuel available; it flames out as soon as fuel is not available. Fuel is
-//   available while A:FUEL TANK SELECTOR:n (fuel.cpp) is not off and the tank it selects
-//   holds fuel: 1 all tanks (any of the five), 4 LEFT AUX, 5 RIGHT AUX, 6 CENTER,
-//   7 CENTER2, 8 CENTER3 (the quantities of fuel.cpp); any other code selects nothing.
+//   more with fuel reaching it; it flames out as soon as no fuel reaches it (whether fuel
+//   reaches an engine, by its selector and the tanks' contents, is fuel.cpp's).
 // - A:TURB ENG CORRECTED N1:n (percent; tokens 624 / 643 serve it as the engine's RPM
 //   percent). Running, it moves at 8 % a second towards 48 % (idle) plus 0.52 x the
 //   throttle; turned by the starter alone, at 2 % a second towards 25 %; otherwise it runs
@@ -84,25 +82,6 @@ double approach(double value, double target, double step) {
     return std::max(value - step, target);
 }
 
-constexpr const char* kTanks[] = {
-    "A:FUEL TANK CENTER QUANTITY, gallons",   "A:FUEL TANK CENTER2 QUANTITY, gallons",
-    "A:FUEL TANK CENTER3 QUANTITY, gallons",  "A:FUEL TANK LEFT AUX QUANTITY, gallons",
-    "A:FUEL TANK RIGHT AUX QUANTITY, gallons",
-};
-
-bool fuel_available(const Context& c, int engine) {
-    const auto code = static_cast<int>(c.get(kEngineVars[engine].selector));
-    switch (code) {
-        case 1: return std::any_of(std::begin(kTanks), std::end(kTanks), [&](const char* t) { return c.get(t) > 0.0; });
-        case 4: return c.get(kTanks[3]) > 0.0;
-        case 5: return c.get(kTanks[4]) > 0.0;
-        case 6: return c.get(kTanks[0]) > 0.0;
-        case 7: return c.get(kTanks[1]) > 0.0;
-        case 8: return c.get(kTanks[2]) > 0.0;
-        default: return false;
-    }
-}
-
 double running_n1(const Context& c, int engine) {
     const double throttle = std::clamp(c.get(kEngineVars[engine].throttle), 0.0, 100.0);
     return kIdleN1 + throttle * (100.0 - kIdleN1) / 100.0;
@@ -125,7 +104,7 @@ void readings(Context& c, int engine, double n1, bool running, bool held) {
 
 void step_engine(Context& c, int engine, double dt) {
     const EngineVars& v = kEngineVars[engine];
-    const bool fuel = fuel_available(c, engine);
+    const bool fuel = fuel_reaches_engine(c, engine + 1);
     const bool starter = c.get(v.starter) != 0.0;
     double n1 = c.get(v.n1);
     double egt = c.get(v.egt);
@@ -159,7 +138,7 @@ void step(Context& c, double dt) {
 
 void auto_start(Context& c, std::uint32_t) {
     for (int engine = 0; engine < 2; ++engine) {
-        if (!fuel_available(c, engine)) continue;
+        if (!fuel_reaches_engine(c, engine + 1)) continue;
         const EngineVars& v = kEngineVars[engine];
         const double n1 = running_n1(c, engine);
         const double egt = to_rankine(running_egt_celsius(n1));
