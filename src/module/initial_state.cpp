@@ -12,6 +12,7 @@
 #include "panels/panel_selector.h"
 #include "panels/windows.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/lighting/sim_lights.h"
 
@@ -184,6 +185,7 @@ void apply_initial_state() {
 
     write_all(ELECTRICAL_SWITCHES);
     write_all(ENGINE_SWITCHES);
+    reset_electrical();
     write_all(FUEL_PANEL);
     set_hp_cock(1, true);
     set_hp_cock(2, true);
