@@ -77,6 +77,9 @@ void update_inverter4(bool run) {
             set_int(INVERTER4_RUN_LOOP, 0);
             set_int(INVERTER4_START, 1);
             e.inv4Started = 1;
+            // Whatever ran before, this start ends with its own shutdown sound (which also
+            // silences the start sound of a start shorter than three seconds).
+            e.inv4ShutdownDone = 0;
         }
         if (e.inv4RunLoop == 0 || (e.inv4RunLoop == 1 && e.inv4ViewCut == 1)) {
             const std::uint32_t now = now_seconds();
