@@ -29,7 +29,8 @@ struct VcEvent {
 constexpr VcEvent left_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_LEFT, nullptr};
 }
-constexpr VcEvent right_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
+// (The landing lights' right-click row, 69638, comes with the lights.)
+[[maybe_unused]] constexpr VcEvent right_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_RIGHT, nullptr};
 }
 constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
