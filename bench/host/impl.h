@@ -87,6 +87,8 @@ struct Bench::Impl : CalculatorHost {
     };
     std::vector<LateToggle> late_toggles;
 
+    HostCallCounts host_calls;  // what the module asked of the host since load
+    std::uint64_t simconnect_calls_at_load = 0;
     std::vector<std::string> calc_log;
     std::vector<std::string> calc_failures;
     std::vector<KeyEvent> keys;

@@ -26,14 +26,13 @@ struct VcEvent {
     void (*routine)();
 };
 
-constexpr VcEvent left_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
+[[maybe_unused]] constexpr VcEvent left_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_LEFT, nullptr};
 }
-// (The landing lights' right-click row, 69638, comes with the lights.)
 [[maybe_unused]] constexpr VcEvent right_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_RIGHT, nullptr};
 }
-constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
+[[maybe_unused]] constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
 
 constexpr Click LP_COCK_CLICK{3, 3000};
 

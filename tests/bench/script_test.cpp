@@ -155,7 +155,9 @@ TEST(Script, WhatWouldPassSilentlyIsAnError) {
         {"unload\nsave \"C:\\Flights\\x.FLT\"", "case.bench:3: the module is not loaded"},
         {"unload\nunload", "case.bench:3: the module is not loaded"},
         {"unload\ndescribe gauges", "case.bench:3: the module is not loaded"},
+#if !defined(_WIN32)  // (on Windows the real Win32 calls run: the bench cannot lock files)
         {"unreadable \"C:\\Flights\\none.FLT\"", "case.bench:2: no file C:\\Flights\\none.FLT ("},
+#endif
         {"fr\x01" "ames 1", "case.bench:2: unknown command 'fr\\x01ames'"},
         {"frames \"\x7f\xff\t\"", "case.bench:2: bad frame count '\\x7F\\xFF\\x09'"},
         {"Z\xc3\xbcrich", "case.bench:2: unknown command 'Z\xc3\xbcrich'"},
