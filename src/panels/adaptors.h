@@ -64,7 +64,7 @@ sdk::GBOOL TM_STDCALL on_click_either(sdk::PIXPOINT*, sdk::FLAGS32) {
 // A click area whose action has not been built yet: it takes its events and does nothing.
 inline sdk::GBOOL TM_STDCALL no_action(sdk::PIXPOINT*, sdk::FLAGS32) { return 0; }
 
-// A virtual-cockpit routine with its click: the click, then the action.
+// A virtual-cockpit routine that sounds its click, then runs the action.
 template <void (*Action)(), Click C>
 void with_click() {
     click_sound(C.sound, C.pan);
@@ -117,12 +117,13 @@ template <VariableName Name>
 sdk::FLOAT64 TM_STDCALL variable_is_one(sdk::ELEMENT_ICON*) {
     return on_while(get_int(Name.text) == 1);
 }
-// A switch of several positions: frame = the position; a position outside the frames
-// (a hand-edited panel state) hides the picture rather than name a frame it has not.
+// A switch of several positions: frame = the position; a position beyond the frames (a
+// hand-edited panel state) shows the nearest frame rather than name one the icon has not.
 template <VariableName Name, int Frames>
 sdk::FLOAT64 TM_STDCALL variable_frame(sdk::ELEMENT_ICON*) {
     const std::int32_t position = get_int(Name.text);
-    return position >= 0 && position < Frames ? static_cast<double>(position) : ICON_HIDDEN;
+    if (position < 0) return 0.0;
+    return position < Frames ? static_cast<double>(position) : static_cast<double>(Frames - 1);
 }
 // A single-frame indicator shown while the variable is exactly 1.
 template <VariableName Name>

@@ -120,7 +120,7 @@ TEST(TakeoffPanel, RowsOfLaterSystemsShowTheirSwitchesAndTooltipsButTakeNoAction
     b.frames(1);
     EXPECT_EQ(b.element("TO_Panel", 5).frame, 1);
     EXPECT_EQ(b.element("TO_Panel", 11).frame, 2);
-    EXPECT_TRUE(b.element("Trim_Panel", 7).frame < 0);  // hidden, not a frame it lacks
+    EXPECT_EQ(b.element("Trim_Panel", 7).frame, 2);  // the nearest, not a frame it lacks
     EXPECT_EQ(b.tooltip("Trim_Panel", 1400, 650), "Aileron Trim [-3 degrees]");
     EXPECT_EQ(b.tooltip("Trim_Panel", 1310, 360), "Nosewheel Mode [ON]");
     EXPECT_EQ(b.tooltip("TO_Panel", 400, 420), "Main Hydraulic Pressure [0 PSI]");
