@@ -19,6 +19,7 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
+#include "systems/electrical/electrical.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
 
@@ -101,6 +102,9 @@ constexpr FrameStep PRE_UPDATE[] = {
 
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
+    {"busbar voltmeter", update_busbar_meter},
+    {"generator 1 and 2 failure lights", update_generator_fail_lights},
+    {"standby inverter indicator", update_standby_inverter_indicator},
     {"smoke and contrails", update_exhaust_effects},
 };
 

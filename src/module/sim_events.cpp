@@ -6,10 +6,11 @@
 #include "simlink/ground_equipment.h"
 #include "simlink/ids.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 
 namespace tarmelon {
 
-void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
+void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
     switch (event) {
         case EV_MENU_SIGN: toggle_sign(); break;
         case EV_MENU_LADDER: toggle_ladder(); break;
@@ -20,6 +21,7 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
             // Until the cockpit's panels are live, the initial state is reapplied.
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
+        case EVENT_VIEW: note_cockpit_view(data); break;
         default: break;
     }
 }

@@ -4,7 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "panels/adaptors.h"
+#include "panels/gauges/Avionics_Panel.h"
+#include "panels/gauges/Elec_Panel.h"
+#include "panels/gauges/TO_Panel.h"
+#include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
+#include "systems/electrical/electrical_controls.h"
+#include "systems/fuel/fuel_controls.h"
 
 namespace tarmelon {
 
@@ -27,16 +34,38 @@ struct VcEvent {
 }
 [[maybe_unused]] constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
 
+constexpr Click LP_COCK_CLICK{3, 3000};
+
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
-constexpr std::array<VcEvent, 0> VC_EVENTS = {};
+constexpr VcEvent VC_EVENTS[] = {
+    left_click(69664, ground_power_mouse),
+    left_click(69665, generator_2_mouse),
+    left_click(69666, generator_1_mouse),
+    left_click(69667, inverter_6_mouse),
+    left_click(69669, inverter_meter_selector_mouse),
+    left_click(69687, port_wing_transfer_mouse),
+    left_click(69688, stbd_wing_transfer_mouse),
+    routine(69698, battery_guard_vc),
+    routine(69699, battery_lever_vc),
+    routine(69700, with_click<port_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
+    routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    left_click(69731, read_voltage_mouse),
+    routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
+    routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
+    routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
+    routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
+};
+constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
 // Row of each event id in the range, -1 for none.
 constexpr std::array<std::int16_t, CUSTOM_EVENT_COUNT> row_index() {
     std::array<std::int16_t, CUSTOM_EVENT_COUNT> index{};
     for (auto& i : index) i = -1;
-    for (std::size_t r = 0; r < VC_EVENTS.size(); ++r) {
+    for (std::size_t r = 0; r < VC_EVENT_COUNT; ++r) {
         const std::uint32_t e = VC_EVENTS[r].event;
         if (e >= CUSTOM_EVENT_FIRST && e - CUSTOM_EVENT_FIRST < CUSTOM_EVENT_COUNT)
             index[e - CUSTOM_EVENT_FIRST] = static_cast<std::int16_t>(r);
