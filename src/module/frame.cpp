@@ -19,6 +19,7 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
+#include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
@@ -106,7 +107,10 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"RPM 1 and 2", update_rpm_needles},
     {"fuel flow 1 and 2", update_fuel_flow_needles},
     {"oil pressures", update_oil_pressures},
+    {"busbar voltmeter", update_busbar_meter},
+    {"generator 1 and 2 failure lights", update_generator_fail_lights},
     {"engine fire lights", update_engine_fire_lights},
+    {"standby inverter indicator", update_standby_inverter_indicator},
     {"throttle lever positions", update_throttle_levers},
     {"electric-start lights", update_start_lamps},
     {"smoke and contrails", update_exhaust_effects},

@@ -14,6 +14,7 @@
 #include "panels/windows.h"
 #include "recorder/recorder.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/lighting/sim_lights.h"
 
@@ -188,6 +189,7 @@ void apply_initial_state() {
 
     write_all(ELECTRICAL_SWITCHES);
     write_all(ENGINE_SWITCHES);
+    reset_electrical();
     reset_engine_start();
     write_all(FUEL_PANEL);
     set_hp_cock(1, true);

@@ -6,6 +6,7 @@
 #include "simlink/ground_equipment.h"
 #include "simlink/ids.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 
 namespace tarmelon {
@@ -34,7 +35,7 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
             // Until the cockpit's panels are live, the initial state is reapplied.
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
-        case EVENT_VIEW: break;   // changes nothing
+        case EVENT_VIEW: note_cockpit_view(data); break;
         case EVENT_PAUSE: break;  // changes nothing
         default: break;
     }

@@ -6,8 +6,14 @@
 
 #include "panels/adaptors.h"
 #include "panels/engine_controls.h"
+#include "panels/gauges/Avionics_Panel.h"
+#include "panels/gauges/Elec_Panel.h"
+#include "panels/gauges/TO_Panel.h"
+#include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
+#include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel_controls.h"
 
 namespace tarmelon {
 
@@ -30,11 +36,31 @@ struct VcEvent {
 }
 [[maybe_unused]] constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
 
+constexpr Click LP_COCK_CLICK{3, 3000};
+
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69664, ground_power_mouse),
+    left_click(69665, generator_2_mouse),
+    left_click(69666, generator_1_mouse),
+    left_click(69667, inverter_6_mouse),
+    left_click(69669, inverter_meter_selector_mouse),
     left_click(69681, ENGINE1_IGNITION_MOUSE),
+    left_click(69687, port_wing_transfer_mouse),
+    left_click(69688, stbd_wing_transfer_mouse),
+    routine(69698, battery_guard_vc),
+    routine(69699, battery_lever_vc),
+    routine(69700, with_click<port_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
+    routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    left_click(69731, read_voltage_mouse),
+    routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
+    routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
+    routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
+    routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
     routine(69910, relight<1>),
     routine(69911, relight<2>),
     routine(69912, with_click<guarded_switch_guard<GuardedSwitch::ABANDON>, Click{3, -8000}>),

@@ -13,14 +13,6 @@ namespace tarmelon {
 
 namespace {
 
-constexpr char START_SWITCH_1[] = "L:EngStart_startSwitch, bool";
-constexpr char START_SWITCH_2[] = "L:EngStart2_startSwitch, bool";
-constexpr char CHANGEOVER[] = "L:EngStart_CHGNORM_switch, bool";
-constexpr char IGNITION_1[] = "L:Engine1_Ignition, bool";
-constexpr char IGNITION_2[] = "L:Engine2_Ignition, bool";
-constexpr char MASTER_1[] = "L:Engine1_MasterPos, bool";
-constexpr char MASTER_2[] = "L:Engine2_MasterPos, bool";
-
 // The upper row's icons are drawn without transparency.
 constexpr sdk::FLAGS UPPER_ROW = DRAW_ERASE;
 
@@ -28,17 +20,17 @@ constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(14888, 0, 0);
     sdk::ELEMENT_ICON no2_eng_lamp = icon(14981, 579, 83, 1, lamp<start_engaged_lamp<2>>, UPPER_ROW);
     sdk::ELEMENT_ICON no2_ebld_lamp = icon(14977, 696, 83, 1, lamp<start_enabled_lamp<2>>, UPPER_ROW);
-    sdk::ELEMENT_ICON no2_start_switch = icon(14896, 826, 68, 2, switch_on<START_SWITCH_2>, UPPER_ROW);
-    sdk::ELEMENT_ICON changeover = icon(14899, 429, 66, 2, switch_on<CHANGEOVER>, UPPER_ROW);
+    sdk::ELEMENT_ICON no2_start_switch = icon(14896, 826, 68, 2, variable_on<"L:EngStart2_startSwitch, bool">, UPPER_ROW);
+    sdk::ELEMENT_ICON changeover = icon(14899, 429, 66, 2, variable_on<"L:EngStart_CHGNORM_switch, bool">, UPPER_ROW);
     sdk::ELEMENT_ICON no1_eng_lamp = icon(14980, 297, 81, 1, lamp<start_engaged_lamp<1>>, UPPER_ROW);
     sdk::ELEMENT_ICON no1_ebld_lamp = icon(14976, 178, 83, 1, lamp<start_enabled_lamp<1>>, UPPER_ROW);
-    sdk::ELEMENT_ICON no1_start_switch = icon(14892, 22, 68, 2, switch_on<START_SWITCH_1>, UPPER_ROW);
+    sdk::ELEMENT_ICON no1_start_switch = icon(14892, 22, 68, 2, variable_on<"L:EngStart_startSwitch, bool">, UPPER_ROW);
     sdk::ELEMENT_ICON push_start_2 = icon(1672, 493, 529, 2, icon_value<push_start_button<2>>);
-    sdk::ELEMENT_ICON ignition_2 = icon(1680, 699, 317, 2, switch_on<IGNITION_2>);
-    sdk::ELEMENT_ICON master_2 = icon(1670, 562, 317, 2, switch_on<MASTER_2>);
+    sdk::ELEMENT_ICON ignition_2 = icon(1680, 699, 317, 2, variable_on<"L:Engine2_Ignition, bool">);
+    sdk::ELEMENT_ICON master_2 = icon(1670, 562, 317, 2, variable_on<"L:Engine2_MasterPos, bool">);
     sdk::ELEMENT_ICON push_start_1 = icon(1666, 335, 529, 2, icon_value<push_start_button<1>>);
-    sdk::ELEMENT_ICON ignition_1 = icon(1668, 155, 318, 2, switch_on<IGNITION_1>);
-    sdk::ELEMENT_ICON master_1 = icon(1664, 297, 318, 2, switch_on<MASTER_1>);
+    sdk::ELEMENT_ICON ignition_1 = icon(1668, 155, 318, 2, variable_on<"L:Engine1_Ignition, bool">);
+    sdk::ELEMENT_ICON master_1 = icon(1664, 297, 318, 2, variable_on<"L:Engine1_MasterPos, bool">);
 } elements;
 
 ElementChain<14> tree;

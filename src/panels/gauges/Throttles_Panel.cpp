@@ -13,11 +13,6 @@ namespace tarmelon {
 
 namespace {
 
-constexpr char PRESSURE_DUMP[] = "L:PressureDump_SwitchPos, number";
-constexpr char ABANDON[] = "L:Abandon_SwitchPos, bool";
-constexpr char JPT_PORT_MAX[] = "L:JPT_port_Max, bool";
-constexpr char JPT_STRB_MAX[] = "L:JPT_strb_Max, bool";
-
 // A lever's slider moves up from the idle gate: full travel is 579 pixels.
 constexpr double LEVER_TRAVEL_PIXELS = -579.0;
 
@@ -25,10 +20,10 @@ constexpr double LEVER_TRAVEL_PIXELS = -579.0;
 // initialisation of this record would undo.
 constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(8456, 0, 0);
-    sdk::ELEMENT_ICON pressure_dump = icon(8468, 253, 205, 3, switch_position<PRESSURE_DUMP, 3>);
-    sdk::ELEMENT_ICON abandon = icon(8464, 87, 205, 3, switch_position<ABANDON, 3>);
-    sdk::ELEMENT_ICON jpt_port_max = icon(8472, 103, 675, 2, switch_on<JPT_PORT_MAX>);
-    sdk::ELEMENT_ICON jpt_strb_max = icon(8448, 389, 675, 2, switch_on<JPT_STRB_MAX>);
+    sdk::ELEMENT_ICON pressure_dump = icon(8468, 253, 205, 3, variable_frame<"L:PressureDump_SwitchPos, number", 3>);
+    sdk::ELEMENT_ICON abandon = icon(8464, 87, 205, 3, variable_frame<"L:Abandon_SwitchPos, bool", 3>);
+    sdk::ELEMENT_ICON jpt_port_max = icon(8472, 103, 675, 2, variable_on<"L:JPT_port_Max, bool">);
+    sdk::ELEMENT_ICON jpt_strb_max = icon(8448, 389, 675, 2, variable_on<"L:JPT_strb_Max, bool">);
     sdk::ELEMENT_ICON jpt_port_on = icon(6656, 103, 480, 2, switch_icon<jpt_on_switch<1>>);
     sdk::ELEMENT_ICON jpt_strb_on = icon(8452, 388, 477, 2, switch_icon<jpt_on_switch<2>>);
     sdk::ELEMENT_SLIDER port_lever = slider(8454, 618, 635, 0.0, nullptr, LEVER_TRAVEL_PIXELS, slider_value<throttle_lever_travel<1>>);
