@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "panels/adaptors.h"
-#include "panels/engine_controls.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
+#include "panels/gauges/EngStart_Controls.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -47,7 +47,7 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
-    left_click(69681, ENGINE1_IGNITION_MOUSE),
+    left_click(69681, engine1_ignition_mouse),
     left_click(69687, port_wing_transfer_mouse),
     left_click(69688, stbd_wing_transfer_mouse),
     routine(69698, battery_guard_vc),
@@ -69,8 +69,8 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69921, with_click<guarded_switch_lever<GuardedSwitch::PRESSURE_DUMP>, Click{2, -8000}>),
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
-    left_click(69929, ENGINE1_PUSH_START_MOUSE),
-    left_click(69936, ENGINE2_PUSH_START_MOUSE),
+    left_click(69929, engine1_push_start_mouse),
+    left_click(69936, engine2_push_start_mouse),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 

@@ -2,14 +2,27 @@
 // with their lamps. Its update reads the engines' RPM and the starters for the lamps.
 #include <array>
 
+#include "panels/gauges/EngStart_Controls.h"
+
 #include "panels/adaptors.h"
 #include "panels/elements.h"
-#include "panels/engine_controls.h"
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
 #include "systems/engines/engines.h"
 
 namespace tarmelon {
+
+constexpr Click ENGINE_CLICK{2, 5000};
+
+sdk::GBOOL TM_STDCALL engine1_ignition_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<toggle_ignition<1>, ENGINE_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL engine1_push_start_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<push_start<1>, NO_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL engine2_push_start_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<push_start<2>, NO_CLICK>(at, flags);
+}
 
 namespace {
 
@@ -45,7 +58,6 @@ void link(sdk::GAUGEHDR* gauge) {
 }
 
 constexpr Click START_CLICK{3, 5000};
-constexpr Click ENGINE_CLICK{2, 5000};
 constexpr sdk::FLAGS32 LEFT = MOUSE_LEFT;
 constexpr sdk::ENUM HAND = sdk::CURSOR_HAND;
 
@@ -66,15 +78,15 @@ sdk::MOUSERECT mouse[] = {
     group(297, 81, 72, 78), group_end(),
     click(297, 81, 72, 78, HAND, LEFT, on_click<toggle_eng_lamp_test<1>, START_CLICK>),
     group(493, 529, 135, 135), tooltip("Engine 2 Push Start"), group_end(),
-    click(493, 529, 135, 135, HAND, LEFT, ENGINE2_PUSH_START_MOUSE),
+    click(493, 529, 135, 135, HAND, LEFT, engine2_push_start_mouse),
     group(699, 317, 108, 200), tooltip("Engine 2 Ignition"), group_end(),
     click(699, 317, 108, 200, HAND, LEFT, on_click<toggle_ignition<2>, ENGINE_CLICK>),
     group(562, 317, 108, 200), tooltip("Engine 2 Master"), group_end(),
     click(562, 317, 108, 200, HAND, LEFT, on_click<toggle_engine_master<2>, ENGINE_CLICK>),
     group(335, 529, 135, 135), tooltip("Engine 1 Push Start"), group_end(),
-    click(335, 529, 135, 135, HAND, LEFT, ENGINE1_PUSH_START_MOUSE),
+    click(335, 529, 135, 135, HAND, LEFT, engine1_push_start_mouse),
     group(155, 318, 108, 200), tooltip("Engine 1 Ignition"), group_end(),
-    click(155, 318, 108, 200, HAND, LEFT, ENGINE1_IGNITION_MOUSE),
+    click(155, 318, 108, 200, HAND, LEFT, engine1_ignition_mouse),
     group(297, 318, 108, 200), tooltip("Engine 1 Master"), group_end(),
     click(297, 318, 108, 200, HAND, LEFT, on_click<toggle_engine_master<1>, ENGINE_CLICK>),
     mouse_end(),
