@@ -1,8 +1,8 @@
 // EngStart_Controls: engine masters, ignition, push starts and the electric start switches
 // with their lamps. Its update reads the engines' RPM and the starters for the lamps.
-#include <array>
-
 #include "panels/gauges/EngStart_Controls.h"
+
+#include <array>
 
 #include "panels/adaptors.h"
 #include "panels/elements.h"
