@@ -12,6 +12,7 @@
 #include "simlink/setup.h"
 #include "simlink/squawkbox.h"
 #include "state.h"
+#include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
@@ -104,6 +105,7 @@ void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T 
         case sdk::SIMCONNECT_RECV_ID_EVENT_FRAME: on_frame(message, available); break;
         case sdk::SIMCONNECT_RECV_ID_SIMOBJECT_DATA:
             on_data<sdk::SIMCONNECT_RECV_SIMOBJECT_DATA>(message, available, on_aircraft_data);
+            if (fuel_transfers_due()) run_fuel_transfers();
             break;
         case sdk::SIMCONNECT_RECV_ID_SYSTEM_STATE: on_system_state(message, available); break;
         case sdk::SIMCONNECT_RECV_ID_CLIENT_DATA:

@@ -18,6 +18,7 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
+#include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
 
@@ -91,6 +92,8 @@ constexpr FrameStep PRE_UPDATE[] = {
 
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
+    {"fuel-pressure failure lights", update_fuel_pressure_lights},
+    {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
     {"smoke and contrails", update_exhaust_effects},
 };
 

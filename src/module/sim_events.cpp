@@ -6,6 +6,7 @@
 #include "simlink/ground_equipment.h"
 #include "simlink/ids.h"
 #include "state.h"
+#include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
@@ -20,6 +21,7 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
             // Until the cockpit's panels are live, the initial state is reapplied.
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
+        case EVENT_1SEC: note_fuel_second(); break;
         default: break;
     }
 }

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
+#include "panels/adaptors.h"
 #include "panels/mouse.h"
+#include "systems/fuel/fuel_panel.h"
 
 namespace tarmelon {
 
@@ -30,13 +33,16 @@ constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
-constexpr std::array<VcEvent, 0> VC_EVENTS = {};
+constexpr VcEvent VC_EVENTS[] = {
+    routine(69682, vc_routine<top_belly_guard_vc, Click{3, 3000}>),
+    routine(69683, vc_routine<top_belly_lever_vc, Click{3, 3000}>),
+};
 
 // Row of each event id in the range, -1 for none.
 constexpr std::array<std::int16_t, CUSTOM_EVENT_COUNT> row_index() {
     std::array<std::int16_t, CUSTOM_EVENT_COUNT> index{};
     for (auto& i : index) i = -1;
-    for (std::size_t r = 0; r < VC_EVENTS.size(); ++r) {
+    for (std::size_t r = 0; r < std::size(VC_EVENTS); ++r) {
         const std::uint32_t e = VC_EVENTS[r].event;
         if (e >= CUSTOM_EVENT_FIRST && e - CUSTOM_EVENT_FIRST < CUSTOM_EVENT_COUNT)
             index[e - CUSTOM_EVENT_FIRST] = static_cast<std::int16_t>(r);
