@@ -72,6 +72,10 @@ struct System {
     void (*step)(Context&, double dt_seconds);  // null: nothing moves by itself
 };
 
+// Fuel reaches engine 1 or 2: its selector names a tank that holds fuel (or "all" with
+// fuel in some tank) and its fuel is not cut off (fuel.cpp). Otherwise the engine starves.
+bool fuel_reaches_engine(const Context& c, int engine);
+
 // One per file in this folder.
 extern const System kElectrical;
 extern const System kEngines;
