@@ -205,6 +205,12 @@ std::vector<std::string> since(std::vector<std::string> carried, const std::vect
 }
 }  // namespace
 
+Bench::HostCallCounts Bench::host_call_counts() const {
+    HostCallCounts counts = impl_->host_calls;
+    counts.simconnect_calls = scstandin::calls_made() - impl_->simconnect_calls_at_load;
+    return counts;
+}
+
 std::vector<std::string> Bench::simconnect_log() const {
     return since(impl_->simconnect_carried, scstandin::call_log(), impl_->mark_simconnect);
 }

@@ -68,6 +68,16 @@ public:
     // ---- typed helpers --------------------------------------------------------------
     void frames(int n);
     void seconds(double s);
+    // A start state, reached as a pilot reaches it, from a freshly loaded module:
+    //   "ready"          the start-up sequence settles (the module applies its ready preset
+    //                    and the simulator starts the engines), then runs until both
+    //                    engines are running;
+    //   "cold-and-dark"  the start-up sequence settles, the panel selector's Power button
+    //                    is pressed (arrow, Power, close), then runs until both engines
+    //                    have stopped.
+    // Returns what it did, one line per step. Throws ScriptError for another name and
+    // ExpectationFailed when the state is not reached within two simulated minutes.
+    std::string start(const std::string& state);
     double get(std::string_view var) const;
     void set(std::string_view var, double value);
     double token(int id) const;
@@ -125,6 +135,20 @@ public:
     void set_fault_stream(std::ostream* stream);
 
     bool simconnect_open() const;  // the module's SimConnect connection is open
+
+    // What the module has asked of its host since it was loaded, by kind. Calculator
+    // strings that store a value ("... (>L:x)") are writes, the others reads.
+    struct HostCallCounts {
+        std::uint64_t calculator_reads = 0;
+        std::uint64_t calculator_writes = 0;
+        std::uint64_t key_events = 0;
+        std::uint64_t token_reads = 0;
+        std::uint64_t named_variables = 0;  // register, check, get and set by id
+        std::uint64_t window_queries = 0;
+        std::uint64_t element_lists = 0;
+        std::uint64_t simconnect_calls = 0;
+    };
+    HostCallCounts host_call_counts() const;
     double sim_seconds() const;
     const Options& options() const;
 

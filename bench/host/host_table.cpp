@@ -51,33 +51,35 @@ std::optional<VariableName> named_variable(const char* name) {
 // ---- slots the cockpit uses ------------------------------------------------------------
 
 sdk::GBOOL TM_STDCALL is_panel_window_visible_ident(sdk::UINT32 panel_id) {
-    return guarded("is_panel_window_visible_ident",
-                   [&] { return active_bench()->windows.is_open(panel_id) ? 1 : 0; });
+    return guarded("is_panel_window_visible_ident", [&] {
+        ++active_bench()->host_calls.window_queries;
+        return active_bench()->windows.is_open(panel_id) ? 1 : 0;
+    });
 }
 
 void TM_STDCALL element_list_query(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_query", [&] { active_bench()->log_element_list("element_list_query", e); });
+    guarded("element_list_query", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_query", e); });
 }
 void TM_STDCALL element_list_install(sdk::ELEMENT_HEADER* e, void*) {
-    guarded("element_list_install", [&] { active_bench()->log_element_list("element_list_install", e); });
+    guarded("element_list_install", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_install", e); });
 }
 void TM_STDCALL element_list_initialize(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_initialize", [&] { active_bench()->log_element_list("element_list_initialize", e); });
+    guarded("element_list_initialize", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_initialize", e); });
 }
 void TM_STDCALL element_list_update(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_update", [&] { active_bench()->log_element_list("element_list_update", e); });
+    guarded("element_list_update", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_update", e); });
 }
 void TM_STDCALL element_list_generate(sdk::ELEMENT_HEADER* e, sdk::UINT32) {
-    guarded("element_list_generate", [&] { active_bench()->log_element_list("element_list_generate", e); });
+    guarded("element_list_generate", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_generate", e); });
 }
 void TM_STDCALL element_list_plot(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_plot", [&] { active_bench()->log_element_list("element_list_plot", e); });
+    guarded("element_list_plot", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_plot", e); });
 }
 void TM_STDCALL element_list_erase(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_erase", [&] { active_bench()->log_element_list("element_list_erase", e); });
+    guarded("element_list_erase", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_erase", e); });
 }
 void TM_STDCALL element_list_kill(sdk::ELEMENT_HEADER* e) {
-    guarded("element_list_kill", [&] { active_bench()->log_element_list("element_list_kill", e); });
+    guarded("element_list_kill", [&] { ++active_bench()->host_calls.element_lists; active_bench()->log_element_list("element_list_kill", e); });
 }
 
 sdk::GBOOL TM_STDCALL panel_window_toggle(sdk::UINT32 id) {
@@ -92,18 +94,23 @@ sdk::GBOOL TM_STDCALL panel_window_close_ident(sdk::UINT32 id) {
 
 sdk::ERR TM_STDCALL trigger_key_event(sdk::ID32 id, sdk::UINT32 value) {
     return guarded("trigger_key_event", [&] {
+        ++active_bench()->host_calls.key_events;
         active_bench()->process_key(id, value);
         return sdk::ERR{0};
     });
 }
 
 void TM_STDCALL send_key_event(sdk::ID32 id, sdk::UINT32 value) {
-    guarded("send_key_event", [&] { active_bench()->process_key(id, value); });
+    guarded("send_key_event", [&] {
+        ++active_bench()->host_calls.key_events;
+        active_bench()->process_key(id, value);
+    });
 }
 
 void TM_STDCALL lookup_var(sdk::MODULE_VAR* var) {
     guarded("lookup_var", [&] {
         if (var == nullptr) return active_bench()->fault("lookup_var with a null record");
+        ++active_bench()->host_calls.token_reads;
         var->var_value.n = active_bench()->read_token(var->id);
     });
 }
@@ -112,6 +119,7 @@ void TM_STDCALL initialize_var(sdk::MODULE_VAR* var) { lookup_var(var); }
 
 sdk::ID TM_STDCALL check_named_variable(const char* name) {
     return guarded("check_named_variable", [&] {
+        ++active_bench()->host_calls.named_variables;
         auto parsed = named_variable(name);
         if (!parsed) {
             active_bench()->fault("check_named_variable with a bad name");
@@ -123,6 +131,7 @@ sdk::ID TM_STDCALL check_named_variable(const char* name) {
 
 sdk::ID TM_STDCALL register_named_variable(const char* name) {
     return guarded("register_named_variable", [&] {
+        ++active_bench()->host_calls.named_variables;
         auto parsed = named_variable(name);
         if (!parsed) {
             active_bench()->fault("register_named_variable with a bad name");
@@ -134,6 +143,7 @@ sdk::ID TM_STDCALL register_named_variable(const char* name) {
 
 sdk::FLOAT64 TM_STDCALL get_named_variable_value(sdk::ID id) {
     return guarded("get_named_variable_value", [&] {
+        ++active_bench()->host_calls.named_variables;
         const std::string* key = active_bench()->vars.named_key(id);
         return key ? active_bench()->vars.get(*key) : 0.0;
     });
@@ -146,6 +156,7 @@ sdk::FLOAT64 TM_STDCALL get_named_variable_typed_value(sdk::ID id, sdk::ENUM) {
 void TM_STDCALL set_named_variable_value(sdk::ID id, sdk::FLOAT64 value) {
     guarded("set_named_variable_value", [&] {
         Bench::Impl* b = active_bench();
+        ++b->host_calls.named_variables;
         const std::string* display = b->vars.named_display(id);
         if (display == nullptr) return b->fault("set_named_variable_value with unknown id " + std::to_string(id));
         if (auto parsed = parse_variable_name(*display)) b->vars.set(*parsed, value);

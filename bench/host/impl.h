@@ -81,6 +81,8 @@ struct Bench::Impl : CalculatorHost {
     int key_depth = 0;
     std::deque<KeyEvent> key_queue;
 
+    HostCallCounts host_calls;  // what the module asked of the host since load
+    std::uint64_t simconnect_calls_at_load = 0;
     std::vector<std::string> calc_log;
     std::vector<std::string> calc_failures;
     std::vector<KeyEvent> keys;

@@ -79,6 +79,8 @@ bool Bench::Impl::execute(const char* code, double* fvalue, std::int32_t* ivalue
         calc_log.push_back(code == nullptr ? "<null>" : "<unterminated>");
     } else {
         calc_log.push_back(*text);
+        if (text->find("(>") != std::string::npos) ++host_calls.calculator_writes;
+        else ++host_calls.calculator_reads;
         result = evaluate_calculator(*text, *this);
     }
     trim_log(calc_log);

@@ -149,6 +149,8 @@ void Bench::Impl::load_module(const std::string& flight) {
     read_gauge_headers();
 
     module_loaded = true;
+    host_calls = {};
+    simconnect_calls_at_load = scstandin::calls_made();
     if (linkage->ModuleInit != nullptr) linkage->ModuleInit();
     create_instances();
 }

@@ -194,6 +194,8 @@ std::string run_frames(Call& c) {
     return {};
 }
 
+std::string run_start(Call& c) { return c.bench.start(c.t[1].text); }
+
 std::string run_seconds(Call& c) {
     c.bench.seconds(number_arg(c.t[1], "seconds"));
     return {};
@@ -525,6 +527,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"frames", 1, 1, "frames N", "run N frames", Anything, run_frames},
     {"seconds", 1, 1, "seconds S", "run S simulated seconds", Anything, run_seconds},
+    {"start", 1, 1, "start ready|cold-and-dark",
+     "from a fresh load: the aircraft ready to fly (engines running) or cold and dark (engines stopped)", Module,
+     run_start},
     {"set", 2, 2, "set VAR VALUE", "write a variable (a quoted VALUE sets its text)", Anything, run_set},
     {"get", 1, 1, "get VAR", "print a variable", Anything, run_get},
     {"token", 1, 2, "token N [VALUE]", "print a token, or set the simulated value behind it", Anything, run_token},

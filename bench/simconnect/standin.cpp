@@ -133,6 +133,7 @@ struct State : Registrations {
     std::map<std::string, std::vector<unsigned char>> areas;  // lower-case name → bytes
     std::map<std::string, std::uint32_t> failures;  // function → successes still allowed
     std::vector<std::string> log;
+    std::uint64_t calls_made = 0;
     std::vector<std::string> texts;
 };
 
@@ -154,7 +155,10 @@ bool same(const std::string& a, const std::string& b) { return lower(a) == lower
 
 std::string text_arg(const char* s) { return detail::bounded_text(s, 260); }
 
-void log(const Call& call) { state().log.push_back(call.done()); }
+void log(const Call& call) {
+    ++state().calls_made;
+    state().log.push_back(call.done());
+}
 
 bool valid(sdk::SC_HANDLE h) { return h == &g_connection && state().open; }
 
@@ -646,6 +650,7 @@ void deliver_raw(const void* bytes, std::uint32_t size) {
 }
 
 std::vector<std::string> call_log() { return state().log; }
+std::uint64_t calls_made() { return state().calls_made; }
 std::vector<std::string> texts() { return state().texts; }
 
 void clear_logs() {

@@ -81,6 +81,8 @@ TM_EXPORT std::vector<unsigned char> client_data(const std::string& area_name);
 TM_EXPORT void deliver_raw(const void* bytes, std::uint32_t size);
 
 TM_EXPORT std::vector<std::string> call_log();
+// Calls of the SimConnect API since the last reset (the log may be cleared; this is not).
+TM_EXPORT std::uint64_t calls_made();
 TM_EXPORT std::vector<std::string> texts();
 TM_EXPORT void clear_logs();
 TM_EXPORT bool is_open();

@@ -22,13 +22,13 @@ struct VcEvent {
     void (*routine)();
 };
 
-constexpr VcEvent left_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
+[[maybe_unused]] constexpr VcEvent left_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_LEFT, nullptr};
 }
-constexpr VcEvent right_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
+[[maybe_unused]] constexpr VcEvent right_click(std::uint32_t event, sdk::MOUSE_FUNCTION callback) {
     return {event, callback, MOUSE_RIGHT, nullptr};
 }
-constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
+[[maybe_unused]] constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
 
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
