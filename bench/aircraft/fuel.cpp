@@ -3,8 +3,9 @@
 //
 // Keeps:
 // - A:FUEL TANK CENTER, CENTER2, CENTER3, LEFT AUX and RIGHT AUX QUANTITY (gallons), the
-//   aircraft's top tanks, belly, rear, port wing and starboard wing tanks. At rest 1000,
-//   400, 500, 400 and 400 gallons (6700, 2680, 3350, 2680 and 2680 lbs at 6.7 lbs a gallon).
+//   aircraft's top tanks, belly, rear, port wing and starboard wing tanks. At rest 1040,
+//   445, 595, 445 and 445 gallons (6968, 2981.5, 3986.5, 2981.5 and 2981.5 lbs at 6.7 lbs a
+//   gallon).
 //   Moved by: the engines' burn (below); the module's writes through its data definitions
 //   1 to 5, and scripts (`set`). Every step holds each tank within 0 and its capacity, as
 //   the simulator does.
@@ -43,11 +44,11 @@ struct Tank {
 };
 
 constexpr Tank kTanks[] = {
-    {6, "A:FUEL TANK CENTER QUANTITY, gallons", "A:FUEL TANK CENTER CAPACITY, gallons", 7680 / kLbsPerGallon, 1000},
-    {7, "A:FUEL TANK CENTER2 QUANTITY, gallons", "A:FUEL TANK CENTER2 CAPACITY, gallons", 3336 / kLbsPerGallon, 400},
-    {8, "A:FUEL TANK CENTER3 QUANTITY, gallons", "A:FUEL TANK CENTER3 CAPACITY, gallons", 4320 / kLbsPerGallon, 500},
-    {4, "A:FUEL TANK LEFT AUX QUANTITY, gallons", "A:FUEL TANK LEFT AUX CAPACITY, gallons", 3424 / kLbsPerGallon, 400},
-    {5, "A:FUEL TANK RIGHT AUX QUANTITY, gallons", "A:FUEL TANK RIGHT AUX CAPACITY, gallons", 3424 / kLbsPerGallon, 400},
+    {6, "A:FUEL TANK CENTER QUANTITY, gallons", "A:FUEL TANK CENTER CAPACITY, gallons", 7680 / kLbsPerGallon, 1040},
+    {7, "A:FUEL TANK CENTER2 QUANTITY, gallons", "A:FUEL TANK CENTER2 CAPACITY, gallons", 3336 / kLbsPerGallon, 445},
+    {8, "A:FUEL TANK CENTER3 QUANTITY, gallons", "A:FUEL TANK CENTER3 CAPACITY, gallons", 4320 / kLbsPerGallon, 595},
+    {4, "A:FUEL TANK LEFT AUX QUANTITY, gallons", "A:FUEL TANK LEFT AUX CAPACITY, gallons", 3424 / kLbsPerGallon, 445},
+    {5, "A:FUEL TANK RIGHT AUX QUANTITY, gallons", "A:FUEL TANK RIGHT AUX CAPACITY, gallons", 3424 / kLbsPerGallon, 445},
 };
 
 constexpr std::int32_t kOff = 0;

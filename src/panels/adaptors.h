@@ -39,13 +39,6 @@ sdk::GBOOL TM_STDCALL on_left_right(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     return 0;
 }
 
-// A virtual-cockpit routine (a row of the custom key events) that sounds its own click.
-template <void (*Action)(), Click C>
-void vc_routine() {
-    click_sound(C.sound, C.pan);
-    Action();
-}
-
 // The action receives the raw mouse flags (held knobs, throttle levers): it sounds its own
 // clicks.
 template <void (*Action)(sdk::FLAGS32 flags)>

@@ -3,11 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 
 #include "panels/adaptors.h"
+#include "panels/fuel_controls.h"
 #include "panels/mouse.h"
-#include "systems/fuel/fuel_panel.h"
 
 namespace tarmelon {
 
@@ -34,15 +33,16 @@ struct VcEvent {
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
-    routine(69682, vc_routine<top_belly_guard_vc, Click{3, 3000}>),
-    routine(69683, vc_routine<top_belly_lever_vc, Click{3, 3000}>),
+    routine(69682, top_belly_guard_vc_click),
+    routine(69683, top_belly_lever_vc_click),
 };
+constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
 // Row of each event id in the range, -1 for none.
 constexpr std::array<std::int16_t, CUSTOM_EVENT_COUNT> row_index() {
     std::array<std::int16_t, CUSTOM_EVENT_COUNT> index{};
     for (auto& i : index) i = -1;
-    for (std::size_t r = 0; r < std::size(VC_EVENTS); ++r) {
+    for (std::size_t r = 0; r < VC_EVENT_COUNT; ++r) {
         const std::uint32_t e = VC_EVENTS[r].event;
         if (e >= CUSTOM_EVENT_FIRST && e - CUSTOM_EVENT_FIRST < CUSTOM_EVENT_COUNT)
             index[e - CUSTOM_EVENT_FIRST] = static_cast<std::int16_t>(r);

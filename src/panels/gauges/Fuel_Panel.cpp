@@ -18,7 +18,7 @@ using namespace fuelvar;
 
 // A two-frame switch picture: frame 1 while its variable is above 0.
 template <const char* Variable>
-sdk::FLOAT64 TM_STDCALL switch_icon(sdk::ELEMENT_ICON*) {
+sdk::FLOAT64 TM_STDCALL fuel_switch_frame(sdk::ELEMENT_ICON*) {
     return on_while(get_int(Variable) > 0);
 }
 
@@ -39,17 +39,18 @@ sdk::NONLINEARITY stbd_wing_scale[] = {at(0, 611, 394), at(1000, 625, 271), at(2
 sdk::NONLINEARITY top_scale[] = {at(0, 341, 690), at(1000, 344, 592), at(2000, 385, 552), at(4000, 479, 555), at(6000, 527, 633), at(7680, 505, 691)};
 sdk::NONLINEARITY rear_scale[] = {at(0, 344, 991), at(500, 330, 931), at(1000, 350, 877), at(2000, 422, 843), at(3000, 502, 879), at(4000, 516, 966), at(4320, 508, 985)};
 
-struct Elements {
+// constinit: the registry links the elements during static initialisation.
+constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(1801, 0, 0);
-    sdk::ELEMENT_ICON wing_pump_stbd = icon(1792, 640, 53, 2, switch_icon<WING_PUMP_STBD>);
-    sdk::ELEMENT_ICON wing_pump_port = icon(1712, 110, 53, 2, switch_icon<WING_PUMP_PORT>);
-    sdk::ELEMENT_ICON rear_pump_stbd = icon(1564, 687, 856, 2, switch_icon<REAR_PUMP_STBD>);
-    sdk::ELEMENT_ICON rear_pump_port = icon(1556, 75, 856, 2, switch_icon<REAR_PUMP_PORT>);
-    sdk::ELEMENT_ICON rear_cock_stbd = icon(41685, 158, 601, 2, switch_icon<REAR_COCK_STBD>);
-    sdk::ELEMENT_ICON rear_cock_port = icon(1701, 48, 601, 2, switch_icon<REAR_COCK_PORT>);
+    sdk::ELEMENT_ICON wing_pump_stbd = icon(1792, 640, 53, 2, fuel_switch_frame<WING_PUMP_STBD>);
+    sdk::ELEMENT_ICON wing_pump_port = icon(1712, 110, 53, 2, fuel_switch_frame<WING_PUMP_PORT>);
+    sdk::ELEMENT_ICON rear_pump_stbd = icon(1564, 687, 856, 2, fuel_switch_frame<REAR_PUMP_STBD>);
+    sdk::ELEMENT_ICON rear_pump_port = icon(1556, 75, 856, 2, fuel_switch_frame<REAR_PUMP_PORT>);
+    sdk::ELEMENT_ICON rear_cock_stbd = icon(41685, 158, 601, 2, fuel_switch_frame<REAR_COCK_STBD>);
+    sdk::ELEMENT_ICON rear_cock_port = icon(1701, 48, 601, 2, fuel_switch_frame<REAR_COCK_PORT>);
     sdk::ELEMENT_ICON top_belly_cock = icon(44368, 562, 591, 4, top_belly_cock_icon);
-    sdk::ELEMENT_ICON belly_pump_stbd = icon(41552, 434, 53, 2, switch_icon<BELLY_PUMP_STBD>);
-    sdk::ELEMENT_ICON belly_pump_port = icon(41541, 321, 53, 2, switch_icon<BELLY_PUMP_PORT>);
+    sdk::ELEMENT_ICON belly_pump_stbd = icon(41552, 434, 53, 2, fuel_switch_frame<BELLY_PUMP_STBD>);
+    sdk::ELEMENT_ICON belly_pump_port = icon(41541, 321, 53, 2, fuel_switch_frame<BELLY_PUMP_PORT>);
     sdk::ELEMENT_NEEDLE port_wing = needle(292, 160, 340, 11, 9, port_wing_scale, std::size(port_wing_scale), needle_value<needle_of<PANEL_PORT_WING>>);
     sdk::ELEMENT_STATIC_IMAGE port_wing_overlay = static_image(1717, 114, 302, ICON_FLAGS);
     sdk::ELEMENT_NEEDLE belly = needle(292, 426, 340, 11, 9, belly_scale, std::size(belly_scale), needle_value<needle_of<PANEL_BELLY>>);

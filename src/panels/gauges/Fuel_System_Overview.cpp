@@ -40,7 +40,8 @@ sdk::FLOAT64 TM_STDCALL top_quarter_text(sdk::ELEMENT_STRING* element) {
 constexpr sdk::FLAGS FLOW = DRAW_ERASE;
 constexpr StringStyle QUANTITY = {0x636363, "Quartz", 400};
 
-struct Elements {
+// constinit: the registry links the elements during static initialisation.
+constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(14885, 0, 0);
     sdk::ELEMENT_ICON port_wing_engine = icon(16772, 27, 355, 1, lamp<port_wing_to_engine>, FLOW);
     sdk::ELEMENT_ICON port_wing_rear = icon(16773, 87, 300, 1, lamp<port_wing_to_rear>, FLOW);
