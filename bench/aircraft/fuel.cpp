@@ -10,7 +10,8 @@
 //   1 to 5, and scripts (`set`). Every step holds each tank within 0 and its capacity, as
 //   the simulator does.
 // - A:FUEL TANK <tank> CAPACITY (gallons): 1146.27, 497.91, 644.78, 511.04 and 511.04
-//   (7680, 3336, 4320, 3424 and 3424 lbs). Fixed, as the aircraft's tanks are.
+//   (7680, 3336, 4320, 3424 and 3424 lbs). Moved by scripts only (`set`), as another
+//   aircraft configuration would give other tanks.
 // - A:FUEL TANK SELECTOR:1 and :2 (enum; 1, all tanks, at rest): 0 off, 1 all, 4 LEFT AUX,
 //   5 RIGHT AUX, 6 CENTER, 7 CENTER2, 8 CENTER3; other codes name tanks this aircraft has
 //   not. Moved by: key events FUEL_SELECTOR_SET (65962) and FUEL_SELECTOR_2_SET (66523),
@@ -116,7 +117,8 @@ void burn(Context& c, int engine, double dt) {
 void step(Context& c, double dt) {
     burn(c, 1, dt);
     burn(c, 2, dt);
-    for (const Tank& t : kTanks) c.set(t.quantity, std::clamp(c.get(t.quantity), 0.0, t.capacity_gallons));
+    for (const Tank& t : kTanks)
+        c.set(t.quantity, std::clamp(c.get(t.quantity), 0.0, std::max(0.0, c.get(t.capacity))));
 }
 
 }  // namespace
