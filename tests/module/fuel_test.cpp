@@ -309,8 +309,8 @@ TEST(FuelPanel, NeedlesShowEachTankWithinItsScaleAndTooltipsItsPounds) {
     // Tanks that hold more than the scales show (another aircraft configuration).
     b.set("A:FUEL TANK LEFT AUX CAPACITY, gallons", 600);
     b.set("A:FUEL TANK CENTER2 CAPACITY, gallons", 600);
-    b.set(PORT_WING, 530);
-    b.set(BELLY, 500);
+    set_lbs(b, PORT_WING, 3551.5);
+    set_lbs(b, BELLY, 3350.5);
     set_lbs(b, TOP, 4000.9);
     b.frames(1);
     // Elements 10, 12 and 16: port wing, belly and top tanks' needles.
