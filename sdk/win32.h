@@ -26,6 +26,7 @@
 #define CALLBACK TM_STDCALL
 
 using BOOL = std::int32_t;
+using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using UINT_PTR = std::uintptr_t;
@@ -36,10 +37,26 @@ using HWND = void*;
 using LPCSTR = const char*;
 using LPSTR = char*;
 using LPVOID = void*;
+using LPCVOID = const void*;
+using LPDWORD = DWORD*;
 using FARPROC = void (*)();
 using TIMERPROC = void(CALLBACK*)(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
 struct SECURITY_ATTRIBUTES;
+struct OVERLAPPED;
+
+// The local date and time, field by field (16 bytes).
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;      // 1 to 12
+    WORD wDayOfWeek;  // 0 Sunday to 6
+    WORD wDay;        // 1 to 31
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+static_assert(sizeof(SYSTEMTIME) == 16);
 
 constexpr DWORD DLL_PROCESS_DETACH = 0;
 constexpr DWORD DLL_PROCESS_ATTACH = 1;
@@ -51,8 +68,14 @@ constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr DWORD GENERIC_READ = 0x80000000u;
+constexpr DWORD GENERIC_WRITE = 0x40000000u;
+constexpr DWORD FILE_APPEND_DATA = 0x4;  // every write goes to the end of the file
 constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD FILE_SHARE_WRITE = 0x2;
+constexpr DWORD CREATE_NEW = 1;
+constexpr DWORD CREATE_ALWAYS = 2;
 constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD OPEN_ALWAYS = 4;  // opened, or created when missing
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1)))
 #ifndef TRUE
 #define TRUE 1
@@ -71,7 +94,9 @@ BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags);
 BOOL WINAPI DeleteFileA(LPCSTR path);
 HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD share_mode, SECURITY_ATTRIBUTES* security,
                           DWORD disposition, DWORD flags, HANDLE template_file);
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes, LPDWORD written, OVERLAPPED* overlapped);
 BOOL WINAPI CloseHandle(HANDLE handle);
+void WINAPI GetLocalTime(SYSTEMTIME* time);
 HWND WINAPI FindWindowA(LPCSTR class_name, LPCSTR window_name);
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc);
 BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);

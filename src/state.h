@@ -6,9 +6,11 @@
 
 #include "autopilot/autopilot_state.h"
 #include "avionics/transponder_state.h"
+#include "checklist/checklist_state.h"
 #include "module/module_state.h"
 #include "panels/selector_state.h"
 #include "persist/preset_state.h"
+#include "recorder/recorder_state.h"
 #include "simlink/simlink_state.h"
 #include "systems/cabin/cabin_state.h"
 #include "systems/canopy/canopy_state.h"
@@ -32,6 +34,8 @@ struct ModuleState {
     AutopilotState autopilot;
     TransponderState transponder;
     SelectorState selector;
+    ChecklistState checklist;
+    RecorderState recorder;
 };
 
 extern ModuleState state;

@@ -3,7 +3,7 @@
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
-// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp), each a table of its values at
+// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once

@@ -85,5 +85,6 @@ extern const System kLights;
 extern const System kCanopy;
 extern const System kRadios;
 extern const System kWorld;
+extern const System kFlight;
 
 }  // namespace bench::sim

@@ -10,6 +10,7 @@
 
 #include "bench.h"
 #include "demo.h"
+#include "plot.h"
 #include "text.h"
 
 namespace {
@@ -23,6 +24,9 @@ constexpr const char* kUsage =
     "  --no-simconnect  the connection never opens\n"
     "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
     "  --simconnect-silent  the connection opens and every call succeeds, but the simulator never answers\n"
+    "   or: tarmelon-bench plot FOLDER [--output FILE.svg]\n"
+    "                   a recorded flight (a folder of the flight data recorder) drawn as SVG: its six\n"
+    "                   quantities against time (default output FOLDER/flight.svg)\n"
     "exit status: 0 all held; 1 an expectation failed; 2 a script or usage error\n";
 
 int usage_error(const std::string& why) {
@@ -55,6 +59,14 @@ bool read_script(const std::string& path, std::string& text, std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "plot") {
+        try {
+            return run_plot(std::vector<std::string>(argv + 2, argv + argc));
+        } catch (const std::exception& e) {
+            std::cerr << "tarmelon-bench plot: " << bench::printable(e.what()) << "\n";
+            return 2;
+        }
+    }
     bench::Options options;
     std::vector<std::string> scripts;
     for (int i = 1; i < argc; ++i) {

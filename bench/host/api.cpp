@@ -112,6 +112,20 @@ void Bench::make_unreadable(const std::string& path) {
 #endif
 }
 
+void Bench::set_wall_clock(int year, int month, int day, int hour, int minute, int second) {
+#if defined(_WIN32)
+    (void)year, (void)month, (void)day, (void)hour, (void)minute, (void)second;
+    throw ScriptError("the wall clock is set in the Win32 stand-in, and this bench runs the real Win32 calls");
+#else
+    const std::uint64_t at = impl_->clock_ms();
+    if (!w32standin::set_local_time({year, month, day, hour, minute, second}, at))
+        throw ScriptError("no such date and time: " + std::to_string(year) + "-" + std::to_string(month) + "-" +
+                          std::to_string(day) + " " + std::to_string(hour) + ":" + std::to_string(minute) + ":" +
+                          std::to_string(second));
+    impl_->wall_clock = Impl::WallClock{year, month, day, hour, minute, second, at};
+#endif
+}
+
 int Bench::click(const std::string& gauge, int x, int y, std::uint32_t flags) {
     sdk::GAUGEHDR* h = impl_->header_by_name(gauge);
     if (h == nullptr) throw ScriptError("no gauge named " + gauge);

@@ -90,6 +90,10 @@ public:
     // folder) cannot be read from now on, across loads, even by root. Throws ScriptError
     // when there is no such file, or where the real Win32 calls run.
     void make_unreadable(const std::string& path);
+    // From now on the computer's wall clock (the module's GetLocalTime) reads this date and
+    // time, and runs on with the bench clock, across loads. Throws ScriptError for a date or
+    // time that does not exist, or where the real Win32 calls run.
+    void set_wall_clock(int year, int month, int day, int hour, int minute, int second);
     // Mouse event at pixel x,y of the gauge; returns the index of the mouse record that
     // received it, or -1 when none did. Throws ScriptError for an unknown gauge.
     int click(const std::string& gauge, int x, int y, std::uint32_t flags);

@@ -110,7 +110,16 @@ void describe_elements(std::ostream& o, const std::vector<ElementNode>& elements
         if (kind >= 0 && kind <= 4) o << json_string(kKinds[kind]);
         else o << json_string("type" + std::to_string(kind));
         o << ", \"bitmap\": " << e->resource_id << ", \"x\": " << e->position.x << ", \"y\": " << e->position.y
-          << ", \"frames\": " << frames << ", \"flags\": " << static_cast<std::uint32_t>(e->image_flags) << "}";
+          << ", \"frames\": " << frames << ", \"flags\": " << static_cast<std::uint32_t>(e->image_flags);
+        if (kind == sdk::ELEMENT_TYPE_STRING) {
+            // What the simulator draws a string with: its box, colours, font and length.
+            const auto* s = reinterpret_cast<const sdk::ELEMENT_STRING*>(e);
+            const auto font = bounded_c_string(s->font_name, sizeof s->font_name);
+            o << ", \"box\": [" << s->img_size.x << ", " << s->img_size.y << "], \"colour\": " << s->fg_color
+              << ", \"background\": " << s->bg_color << ", \"font\": " << json_string(font ? *font : std::string())
+              << ", \"weight\": " << s->font_weight << ", \"chars\": " << s->max_string_length;
+        }
+        o << "}";
     }
 }
 

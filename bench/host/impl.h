@@ -100,6 +100,14 @@ struct Bench::Impl : CalculatorHost {
     std::size_t mark_texts = 0;
     int loads = 0;
     std::vector<std::string> unreadable_files;  // host paths, kept across loads
+    // The wall clock set by a test or script, kept across loads: what it read at bench clock
+    // at_ms.
+    struct WallClock {
+        int year, month, day, hour, minute, second;
+        std::uint64_t at_ms;
+    };
+    std::optional<WallClock> wall_clock;
+    std::uint64_t clock_ms() const { return frame_count * 1000 / static_cast<std::uint64_t>(options.fps); }
     std::string svalue;
     std::map<std::string, std::uint32_t> gauge_flags;
 

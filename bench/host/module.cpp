@@ -84,6 +84,10 @@ void Bench::Impl::prepare_host() {
     scstandin::set_silent(options.simconnect_silent);
 #if !defined(_WIN32)
     for (const auto& path : unreadable_files) w32standin::deny_read(path);
+    if (wall_clock)
+        w32standin::set_local_time({wall_clock->year, wall_clock->month, wall_clock->day, wall_clock->hour,
+                                    wall_clock->minute, wall_clock->second},
+                                   wall_clock->at_ms);
 #endif
     windows.reset();
     handlers.clear();

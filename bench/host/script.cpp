@@ -1,6 +1,7 @@
 // The script language of tarmelon-bench: one command per line, '#' starts a comment,
 // variable names and texts in double quotes.
 #include <cmath>
+#include <cstdio>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -484,6 +485,17 @@ std::string run_unreadable(Call& c) {
     return {};
 }
 
+// "2026-12-08" "09:05:00"
+std::string run_wall_clock(Call& c) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    char end = 0;
+    if (std::sscanf(c.t[1].text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &end) != 3 ||
+        std::sscanf(c.t[2].text.c_str(), "%2d:%2d:%2d%c", &hour, &minute, &second, &end) != 3)
+        throw ScriptError("usage: wall-clock YYYY-MM-DD HH:MM:SS");
+    c.bench.set_wall_clock(year, month, day, hour, minute, second);
+    return {};
+}
+
 std::string run_dump(Call& c) {
     std::string prefix = c.t.size() == 2 ? upper(c.t[1].text) : std::string();
     std::string out;
@@ -558,6 +570,9 @@ constexpr Command kCommands[] = {
     {"unreadable", 1, 1, "unreadable PATH",
      "the file the module names PATH (relative: in the simulator folder) cannot be read from now on", Anything,
      run_unreadable},
+    {"wall-clock", 2, 2, "wall-clock YYYY-MM-DD HH:MM:SS",
+     "the computer's clock reads this local date and time from now on, running with the bench clock", Anything,
+     run_wall_clock},
     {"element", 2, 2, "element GAUGE INDEX", "print the last update result of an element", Module, run_element},
     {"expect-element", 4, 4, "expect-element GAUGE INDEX OP VALUE",
      "compare an element's result (a number, \"TEXT\", hidden or shown)", Module, run_expect_element},

@@ -14,6 +14,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <set>
@@ -38,6 +39,11 @@ struct TimerEntry {
     std::uint64_t serial;  // creation order, breaks ties between equally due timers
 };
 
+struct OpenFile {
+    std::FILE* file;
+    bool writable;
+};
+
 struct State {
     std::string current_directory;
     bool main_window_exists = true;
@@ -49,6 +55,11 @@ struct State {
     UINT_PTR next_thread_timer_id = 0x7FF0;
     std::vector<std::string> log;
     std::map<void*, int> libraries;  // handles LoadLibraryA gave out, with their counts
+    std::map<HANDLE, OpenFile> files;  // handles CreateFileA gave out
+    // The wall clock: `wall_at` (seconds of a calendar date, as if UTC) when the bench clock
+    // read `wall_at_ms`; it runs with the bench clock.
+    std::int64_t wall_at = 0;
+    std::uint64_t wall_at_ms = 0;
 };
 
 // The simulator's main window: only its address matters.
@@ -181,8 +192,13 @@ void reset(const std::string& current_directory) {
     while (cd.size() > 1 && cd.back() == '/') cd.pop_back();
     for (auto& [handle, count] : s.libraries)
         for (int i = 0; i < count; ++i) ::dlclose(handle);
+    for (auto& [handle, open] : s.files) std::fclose(open.file);
     s = State{};
     s.current_directory = cd;
+    // The wall clock starts at the host's local time.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (::localtime_r(&now, &local) != nullptr) s.wall_at = static_cast<std::int64_t>(::timegm(&local));
 }
 
 void set_main_window_exists(bool exists) { state().main_window_exists = exists; }
@@ -192,6 +208,38 @@ void* main_window() { return &g_main_window_object; }
 void hide_library(const std::string& name) { state().hidden.insert(library_key(name.c_str())); }
 
 void deny_read(const std::string& path) { state().unreadable.insert(path); }
+
+bool set_local_time(const LocalTime& time, std::uint64_t at_clock_ms) {
+    if (time.year < 1601 || time.year > 30827 || time.month < 1 || time.month > 12 || time.day < 1 ||
+        time.day > 31 || time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 ||
+        time.second < 0 || time.second > 59)
+        return false;
+    std::tm fields{};
+    fields.tm_year = time.year - 1900;
+    fields.tm_mon = time.month - 1;
+    fields.tm_mday = time.day;
+    fields.tm_hour = time.hour;
+    fields.tm_min = time.minute;
+    fields.tm_sec = time.second;
+    const std::time_t at = ::timegm(&fields);
+    if (fields.tm_mday != time.day) return false;  // 31 April and the like
+    state().wall_at = static_cast<std::int64_t>(at);
+    state().wall_at_ms = at_clock_ms;
+    return true;
+}
+
+LocalTime local_time() {
+    const State& s = state();
+    const std::int64_t elapsed_ms = static_cast<std::int64_t>(s.now_ms) - static_cast<std::int64_t>(s.wall_at_ms);
+    std::int64_t ms = s.wall_at * 1000 + elapsed_ms;
+    std::int64_t seconds = ms / 1000;
+    if (ms % 1000 < 0) --seconds;
+    const auto t = static_cast<std::time_t>(seconds);
+    std::tm fields{};
+    ::gmtime_r(&t, &fields);
+    return LocalTime{fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour, fields.tm_min,
+                     fields.tm_sec, static_cast<int>(ms - seconds * 1000), fields.tm_wday};
+}
 
 std::vector<Timer> timers() {
     std::vector<Timer> out;
@@ -356,24 +404,71 @@ TM_EXPORT BOOL WINAPI DeleteFileA(LPCSTR path) {
     return ::unlink(file.c_str()) == 0 ? TRUE : FALSE;
 }
 
-// Opening an existing file for reading is all the module asks of CreateFileA (whether a
-// file can be read); any other access or disposition fails. The handle is the open file.
+// CreateFileA as the module uses it: an existing file opened for reading (whether a file can
+// be read), or a file opened for writing, created when missing (OPEN_ALWAYS) or emptied
+// (CREATE_ALWAYS); with FILE_APPEND_DATA every write goes to its end. Any other access or
+// disposition fails. The handle is the open file.
 TM_EXPORT HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD share_mode, SECURITY_ATTRIBUTES*,
                                     DWORD disposition, DWORD flags, HANDLE) {
     log("CreateFileA(" + quoted(path) + ", " + std::to_string(access) + ", " + std::to_string(share_mode) + ", " +
         std::to_string(disposition) + ", " + std::to_string(flags) + ")");
-    if (path == nullptr || access != GENERIC_READ || disposition != OPEN_EXISTING) return INVALID_HANDLE_VALUE;
+    if (path == nullptr) return INVALID_HANDLE_VALUE;
     const std::string file = host_path(bounded(path));
     struct stat st {};
-    if (::stat(file.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || !readable(file)) return INVALID_HANDLE_VALUE;
-    std::FILE* open = std::fopen(file.c_str(), "rb");
-    return open != nullptr ? static_cast<HANDLE>(open) : INVALID_HANDLE_VALUE;
+    const bool exists = ::stat(file.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) return INVALID_HANDLE_VALUE;
+    const char* mode = nullptr;
+    bool writable = false;
+    if (access == GENERIC_READ && disposition == OPEN_EXISTING) {
+        if (!exists || !readable(file)) return INVALID_HANDLE_VALUE;
+        mode = "rb";
+    } else if ((access & GENERIC_READ) == 0 && (access & (GENERIC_WRITE | FILE_APPEND_DATA)) != 0 &&
+               (disposition == OPEN_ALWAYS || disposition == CREATE_ALWAYS)) {
+        writable = true;
+        if ((access & FILE_APPEND_DATA) != 0 && disposition == OPEN_ALWAYS) mode = "ab";
+        else if (disposition == CREATE_ALWAYS || !exists) mode = "wb";
+        else mode = "r+b";  // written from its start, the rest kept
+    } else {
+        return INVALID_HANDLE_VALUE;
+    }
+    std::FILE* open = std::fopen(file.c_str(), mode);
+    if (open == nullptr) return INVALID_HANDLE_VALUE;
+    state().files[static_cast<HANDLE>(open)] = OpenFile{open, writable};
+    return static_cast<HANDLE>(open);
+}
+
+TM_EXPORT BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD bytes, LPDWORD written, OVERLAPPED* overlapped) {
+    log("WriteFile(" + std::to_string(bytes) + ")");
+    if (written != nullptr) *written = 0;
+    const auto it = state().files.find(handle);
+    if (it == state().files.end() || !it->second.writable || overlapped != nullptr) return FALSE;
+    if (bytes > 0 && buffer == nullptr) return FALSE;
+    const std::size_t n = bytes > 0 ? std::fwrite(buffer, 1, bytes, it->second.file) : 0;
+    const bool flushed = std::fflush(it->second.file) == 0;
+    if (written != nullptr) *written = static_cast<DWORD>(n);
+    return n == bytes && flushed ? TRUE : FALSE;
 }
 
 TM_EXPORT BOOL WINAPI CloseHandle(HANDLE handle) {
     log("CloseHandle()");
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return FALSE;
-    return std::fclose(static_cast<std::FILE*>(handle)) == 0 ? TRUE : FALSE;
+    const auto it = state().files.find(handle);
+    if (it == state().files.end()) return FALSE;  // not a handle given out, or closed already
+    const bool closed = std::fclose(it->second.file) == 0;
+    state().files.erase(it);
+    return closed ? TRUE : FALSE;
+}
+
+TM_EXPORT void WINAPI GetLocalTime(SYSTEMTIME* time) {
+    if (time == nullptr) return;
+    const LocalTime t = local_time();
+    time->wYear = static_cast<WORD>(t.year);
+    time->wMonth = static_cast<WORD>(t.month);
+    time->wDayOfWeek = static_cast<WORD>(t.day_of_week);
+    time->wDay = static_cast<WORD>(t.day);
+    time->wHour = static_cast<WORD>(t.hour);
+    time->wMinute = static_cast<WORD>(t.minute);
+    time->wSecond = static_cast<WORD>(t.second);
+    time->wMilliseconds = static_cast<WORD>(t.millisecond);
 }
 
 TM_EXPORT BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {

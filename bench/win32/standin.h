@@ -11,7 +11,8 @@
 namespace w32standin {
 
 // Fresh state for a new bench instance: no timers, the main window exists, no hidden
-// libraries, clock at 0 ms, the given folder as the process's current directory.
+// libraries, clock at 0 ms, the wall clock at the host's local time, no open files, the given
+// folder as the process's current directory.
 TM_EXPORT void reset(const std::string& current_directory);
 
 // FindWindowA("FS98MAIN", nullptr) finds the main window only while it exists.
@@ -29,6 +30,18 @@ TM_EXPORT void hide_library(const std::string& name);
 // The path stays unreadable, whatever file is put there, until reset.
 TM_EXPORT void deny_read(const std::string& path);
 
+// The wall clock that GetLocalTime reads. It starts at the host's local time at reset and
+// runs with the bench clock.
+struct LocalTime {
+    int year, month, day, hour, minute, second;
+    int millisecond = 0;
+    int day_of_week = 0;  // 0 Sunday; ignored when set
+};
+// The wall clock reads `time` when the bench clock reads `at_clock_ms`, and runs on from
+// there. False (and nothing changed) for a date or time that does not exist.
+TM_EXPORT bool set_local_time(const LocalTime& time, std::uint64_t at_clock_ms);
+TM_EXPORT LocalTime local_time();
+
 struct Timer {
     void* hwnd;
     std::uintptr_t id;
@@ -42,7 +55,8 @@ TM_EXPORT std::vector<Timer> timers();
 TM_EXPORT void advance_clock_to(std::uint64_t now_ms);
 
 // "SetTimer(main, 4, 3000)", "KillTimer(main, 4)", "CreateDirectoryA(\"...\")", ...
-// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, CreateFileA, CloseHandle,
+// Logged: SetTimer, KillTimer, CreateDirectoryA, GetFileAttributesA, CreateFileA, WriteFile
+// ("WriteFile(12)": the byte count), CloseHandle,
 // DeleteFileA, MoveFileExA,
 // the two profile-string functions, LoadLibraryA and FreeLibrary. Window handles print as main, null or ptr.
 TM_EXPORT std::vector<std::string> call_log();

@@ -10,7 +10,8 @@
 namespace tarmelon {
 
 namespace {
-// The aircraft's panel folder under the simulator's folder.
+// The aircraft's folder and its panel folder under the simulator's folder.
+constexpr char AIRCRAFT_FOLDER[] = "SimObjects\\Airplanes\\VK_Tarmelon";
 constexpr char PANEL_FOLDER[] = "SimObjects\\Airplanes\\VK_Tarmelon\\panel";
 
 bool current_directory(char (&dir)[PATH_BUFFER]) {
@@ -21,18 +22,24 @@ bool current_directory(char (&dir)[PATH_BUFFER]) {
     }
     return true;
 }
-}  // namespace
 
-bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail) {
+bool folder_file_path(char (&path)[PATH_BUFFER], const char* folder, const char* tail) {
     char dir[PATH_BUFFER];
     path[0] = '\0';
     if (!current_directory(dir)) return false;
-    const int length = std::snprintf(path, sizeof path, "%s\\%s\\%s", dir, PANEL_FOLDER, tail);
+    const int length = std::snprintf(path, sizeof path, "%s\\%s\\%s", dir, folder, tail);
     if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) {
         path[0] = '\0';
         return false;
     }
     return true;
+}
+}  // namespace
+
+bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail) { return folder_file_path(path, PANEL_FOLDER, tail); }
+
+bool aircraft_file_path(char (&path)[PATH_BUFFER], const char* tail) {
+    return folder_file_path(path, AIRCRAFT_FOLDER, tail);
 }
 
 bool ensure_panel_folder(const char* sub) {

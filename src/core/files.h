@@ -13,6 +13,8 @@ constexpr std::size_t PATH_BUFFER = 260;
 // path) when the current directory cannot be read or the path would not fit: a path is
 // never truncated into another file's name.
 bool panel_file_path(char (&path)[PATH_BUFFER], const char* tail);
+// "<simulator folder>\SimObjects\Airplanes\VK_Tarmelon\<tail>", by the same rule.
+bool aircraft_file_path(char (&path)[PATH_BUFFER], const char* tail);
 
 // Creates the folder "<panel folder>\<sub>" and the folders above it where missing.
 bool ensure_panel_folder(const char* sub);

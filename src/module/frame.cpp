@@ -13,6 +13,7 @@
 #include "persist/flight_names.h"
 #include "persist/panel_state.h"
 #include "persist/presets.h"
+#include "recorder/recorder.h"
 #include "simlink/connection.h"
 #include "simlink/ground_equipment.h"
 #include "state.h"
@@ -73,6 +74,14 @@ void saved_message() {
     }
 }
 
+// One recording a load, once the start-up sequence has settled (the ready preset applied and
+// the panel state's turn come), when the aircraft's option asks for it.
+void flight_recording() {
+    if (state.recorder.recordingFlag == 1 && state.recorder.recordingStarted == 0 &&
+        state.frame.readyPresetApplied == 1 && state.frame.currentTick >= state.frame.baseTick + 5)
+        start_recording();
+}
+
 struct FrameStep {
     const char* what;
     void (*run)();
@@ -85,6 +94,7 @@ constexpr FrameStep PRE_UPDATE[] = {
     {"connection watch", connection_watch},
     {"start-up sequence", startup_sequence},
     {"panel state saved message", saved_message},
+    {"flight data recording", flight_recording},
     {"heading-selector and course repeaters", heading_repeaters},
     {"canopy misting", canopy_misting},
     {"strobe and beacon lights", strobe_and_beacon_lights},

@@ -9,8 +9,10 @@
 #include "core/sim_keys.h"
 #include "core/tokens.h"
 #include "core/vars.h"
+#include "checklist/checklist.h"
 #include "panels/panel_selector.h"
 #include "panels/windows.h"
+#include "recorder/recorder.h"
 #include "state.h"
 #include "systems/engines/engines.h"
 #include "systems/fuel/fuel.h"
@@ -178,8 +180,10 @@ void apply_initial_state() {
 
     write_all(COCKPIT_SWITCHES);
     state.simlink.allObjectsShown = 0;
+    read_recording_option();
     host_trigger_key_event(KEY_VOR1_COURSE_SET, 360);
     cycle_panel_windows();
+    load_checklists();
 
     read_electric_start_setting();
 

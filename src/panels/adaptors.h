@@ -47,6 +47,15 @@ sdk::GBOOL TM_STDCALL on_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     return 0;
 }
 
+// One of a set of like controls that follow the mouse as well as take clicks (the checklist
+// rows): the action gets the control's index, whether the mouse moved over it and whether
+// the left button clicked it.
+template <void (*Action)(int index, bool moved, bool left_click), int Index>
+sdk::GBOOL TM_STDCALL on_hover_or_left(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    Action(Index, (flags & MOUSE_MOVE) != 0, (flags & MOUSE_LEFT) != 0);
+    return 0;
+}
+
 // Element callbacks from plain readings.
 template <double (*Value)()>
 sdk::FLOAT64 TM_STDCALL icon_value(sdk::ELEMENT_ICON*) {

@@ -362,7 +362,9 @@ TEST(PanelSelector, DrawsAndHitTestsAsTheSimulatorReadsIt) {
               std::string::npos);
     EXPECT_NE(line.find(R"({"index": 33, "parent": 32, "kind": "icon", "bitmap": 13824, "x": 4, "y": 148, "frames": 1)"),
               std::string::npos);
-    EXPECT_NE(line.find(R"({"index": 34, "parent": 33, "kind": "string", "bitmap": -1, "x": 5, "y": 189, "frames": 0, "flags": 7})"),
+    EXPECT_NE(line.find(R"({"index": 34, "parent": 33, "kind": "string", "bitmap": -1, "x": 5, "y": 189, "frames": 0, "flags": 7, )"
+                        R"("box": [129, 28], "colour": 6513507, "background": 6052956, "font": "ariblk", "weight": 400, )"
+                        R"("chars": 10})"),
               std::string::npos);
 
     // The whole-selector hover area comes first, then the buttons: hand cursor, click and

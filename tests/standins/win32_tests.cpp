@@ -1,5 +1,7 @@
 // The Win32 stand-in: paths, folders, the module's file name, the main window, timers and
 // finding the SimConnect library.
+#include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,106 @@ TEST_F(Win32, ADeniedFileExistsButCannotBeRead) {
     spit(path("locked.save"), ini);
     w32standin::reset(root_);
     EXPECT_EQ(get("State", "1", "locked.save"), "7");
+}
+
+TEST_F(Win32, FilesOpenedForAppendingGrowByEachWrite) {
+    const auto open_for_appending = [](const char* p) {
+        return CreateFileA(p, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    // Created when missing, then appended to, each write at the end whatever came before.
+    for (const char* line : {"1.000000\n", "1.250000\n"}) {
+        HANDLE file = open_for_appending("log\\..\\GeForce.txt");
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 99;
+        EXPECT_EQ(WriteFile(file, line, static_cast<DWORD>(std::strlen(line)), &written, nullptr), TRUE);
+        EXPECT_EQ(written, std::strlen(line));
+        EXPECT_EQ(CloseHandle(file), TRUE);
+    }
+    EXPECT_EQ(slurp(path("GeForce.txt")), "1.000000\n1.250000\n");
+
+    // Opened for writing without appending, an existing file is written from its start;
+    // CREATE_ALWAYS empties it first.
+    HANDLE over = CreateFileA("GeForce.txt", GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(over, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(WriteFile(over, "2", 1, nullptr, nullptr), TRUE);
+    EXPECT_EQ(CloseHandle(over), TRUE);
+    EXPECT_EQ(slurp(path("GeForce.txt")), "2.000000\n1.250000\n");
+    HANDLE fresh = CreateFileA("GeForce.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(fresh, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(CloseHandle(fresh), TRUE);
+    EXPECT_EQ(slurp(path("GeForce.txt")), "");
+
+    // No file in a missing folder, nor in place of a folder.
+    EXPECT_EQ(open_for_appending("missing\\GeForce.txt"), INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(std::filesystem::exists(path("missing")));
+    EXPECT_EQ(CreateDirectoryA("folder", nullptr), TRUE);
+    EXPECT_EQ(open_for_appending("folder"), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(open_for_appending(nullptr), INVALID_HANDLE_VALUE);
+
+    // Handles: a read handle takes no write, and a closed or made-up handle nothing at all.
+    spit(path("read.txt"), "r");
+    HANDLE reading = CreateFileA("read.txt", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reading, INVALID_HANDLE_VALUE);
+    DWORD written = 99;
+    EXPECT_EQ(WriteFile(reading, "x", 1, &written, nullptr), FALSE);
+    EXPECT_EQ(written, 0u);
+    EXPECT_EQ(CloseHandle(reading), TRUE);
+    EXPECT_EQ(CloseHandle(reading), FALSE);
+    EXPECT_EQ(WriteFile(reading, "x", 1, nullptr, nullptr), FALSE);
+    int not_a_file = 0;
+    EXPECT_EQ(CloseHandle(&not_a_file), FALSE);
+    EXPECT_EQ(CloseHandle(INVALID_HANDLE_VALUE), FALSE);
+    EXPECT_EQ(slurp(path("read.txt")), "r");
+
+    // Handles left open do not outlive a reset.
+    HANDLE left = open_for_appending("left.txt");
+    ASSERT_NE(left, INVALID_HANDLE_VALUE);
+    w32standin::reset(root_);
+    EXPECT_EQ(WriteFile(left, "x", 1, nullptr, nullptr), FALSE);
+}
+
+TEST_F(Win32, TheWallClockStartsAtTheHostsTimeAndCanBeSet) {
+    // At reset: the host's local time (to the minute, allowing for a minute turning over).
+    const std::time_t host = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&host, &local);
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    EXPECT_EQ(now.wYear, local.tm_year + 1900);
+    EXPECT_EQ(now.wMonth, local.tm_mon + 1);
+    EXPECT_NEAR(now.wHour * 60 + now.wMinute, local.tm_hour * 60 + local.tm_min, 1);
+
+    // Set, it reads that time and runs with the bench clock, over midnight and month ends.
+    w32standin::advance_clock_to(5000);
+    ASSERT_TRUE(w32standin::set_local_time({2026, 12, 31, 23, 59, 58}, 5000));
+    GetLocalTime(&now);
+    EXPECT_EQ(now.wYear, 2026);
+    EXPECT_EQ(now.wMonth, 12);
+    EXPECT_EQ(now.wDay, 31);
+    EXPECT_EQ(now.wDayOfWeek, 4);  // a Thursday
+    EXPECT_EQ(now.wHour, 23);
+    EXPECT_EQ(now.wMinute, 59);
+    EXPECT_EQ(now.wSecond, 58);
+    EXPECT_EQ(now.wMilliseconds, 0);
+    w32standin::advance_clock_to(7250);
+    GetLocalTime(&now);
+    EXPECT_EQ(now.wYear, 2027);
+    EXPECT_EQ(now.wMonth, 1);
+    EXPECT_EQ(now.wDay, 1);
+    EXPECT_EQ(now.wHour, 0);
+    EXPECT_EQ(now.wMinute, 0);
+    EXPECT_EQ(now.wSecond, 0);
+    EXPECT_EQ(now.wMilliseconds, 250);
+
+    // Times that do not exist change nothing.
+    EXPECT_FALSE(w32standin::set_local_time({2026, 4, 31, 12, 0, 0}, 0));
+    EXPECT_FALSE(w32standin::set_local_time({2026, 13, 1, 12, 0, 0}, 0));
+    EXPECT_FALSE(w32standin::set_local_time({2026, 1, 1, 24, 0, 0}, 0));
+    EXPECT_FALSE(w32standin::set_local_time({2027, 2, 29, 12, 0, 0}, 0));
+    EXPECT_TRUE(w32standin::set_local_time({2028, 2, 29, 12, 0, 0}, 7250));
+    GetLocalTime(&now);
+    EXPECT_EQ(now.wDay, 29);
+    GetLocalTime(nullptr);  // no crash
 }
 
 TEST_F(Win32, CurrentDirectoryAndModuleNameFollowWindowsReturnRules) {
