@@ -17,6 +17,7 @@
 #include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
 #include "systems/fuel/fuel_state.h"
+#include "systems/lighting/lighting_state.h"
 
 namespace tarmelon {
 
@@ -31,6 +32,7 @@ struct ModuleState {
     EngineState engines;
     CanopyState canopy;
     CabinState cabin;
+    LightingState lighting;
     AutopilotState autopilot;
     TransponderState transponder;
     SelectorState selector;

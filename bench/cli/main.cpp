@@ -24,6 +24,7 @@ constexpr const char* kUsage =
     "  --no-simconnect  the connection never opens\n"
     "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
     "  --simconnect-silent  the connection opens and every call succeeds, but the simulator never answers\n"
+    "  --late-toggles   the simulator applies the master battery, alternator and light toggles a frame late\n"
     "   or: tarmelon-bench plot FOLDER [--output FILE.svg]\n"
     "                   a recorded flight (a folder of the flight data recorder) drawn as SVG: its six\n"
     "                   quantities against time (default output FOLDER/flight.svg)\n"
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
             else if (arg == "--no-simconnect") options.simconnect = false;
             else if (arg == "--no-simconnect-library") options.simconnect_library = false;
             else if (arg == "--simconnect-silent") options.simconnect_silent = true;
+            else if (arg == "--late-toggles") options.late_toggles = true;
             else if (arg == "--fps") {
                 auto n = bench::parse_integer(value("--fps"));
                 if (!n || *n < 1 || *n > 1000) return usage_error("--fps takes a whole number 1 to 1000");

@@ -95,6 +95,8 @@ void Bench::key(std::uint32_t id, std::uint32_t param) { impl_->process_key(id, 
 
 bool Bench::pilot_event(const std::string& name, std::uint32_t value) { return scstandin::pilot_event(name, value); }
 
+void Bench::view(std::uint32_t mode) { scstandin::system_event("View", mode); }
+
 bool Bench::knows_sim_event(const std::string& name) const {
     return Aircraft::knows_sim_event(name) || scstandin::maps_sim_event(name);
 }

@@ -23,6 +23,11 @@ struct Options {
     bool simconnect = true;   // false: SimConnect_Open fails
     bool simconnect_library = true;  // false: there is no SimConnect library to load at all
     bool simconnect_silent = false;  // true: the connection opens but the simulator never answers
+    // true: the simulator applies the toggle key events of the master battery (66241), the
+    // alternators (66363, 66364) and the lights (66060, 66239, 66240, 66376, 66377, 66378,
+    // 66379, 66579) one frame late: the aircraft changes at the end of the next frame, so
+    // the module's next update still reads the old state. Handlers see the event at once.
+    bool late_toggles = false;
 };
 
 // A bad script command or argument (exit status 2).
@@ -84,6 +89,9 @@ public:
     void set_token(int id, double value);
     void key(std::uint32_t id, std::uint32_t param = 0);  // the simulator processes a key event
     bool pilot_event(const std::string& name, std::uint32_t value);  // true when masked
+    // The pilot changes the view: the simulator's View event with that view (1 2D cockpit,
+    // 2 virtual cockpit, 4 outside), delivered at the next frame.
+    void view(std::uint32_t mode);
     // The simulated aircraft or a SimConnect client knows simulator event NAME.
     bool knows_sim_event(const std::string& name) const;
     // The file the module names by this path (a Windows path; relative to the simulator

@@ -25,11 +25,23 @@ void Bench::Impl::run_frame() {
         if (inst.window == 0 || windows.live_this_frame(inst.window)) run_instance(inst);
     }
     windows.end_frame();
+    apply_late_toggles();
 #if !defined(_WIN32)
     if (module_loaded) w32standin::advance_clock_to(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
 #else
     if (module_loaded) pacer.frame(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
 #endif
+}
+
+// At the end of a frame: the toggles that came in before it change the aircraft now.
+void Bench::Impl::apply_late_toggles() {
+    std::vector<LateToggle> due;
+    std::erase_if(late_toggles, [&](const LateToggle& t) {
+        if (t.frame >= frame_count) return false;
+        due.push_back(t);
+        return true;
+    });
+    for (const LateToggle& t : due) aircraft.apply_key(t.id, t.param);
 }
 
 void Bench::Impl::run_instance(GaugeInstance& inst) {

@@ -80,6 +80,12 @@ struct Bench::Impl : CalculatorHost {
     std::vector<Handler> handlers;
     int key_depth = 0;
     std::deque<KeyEvent> key_queue;
+    // Toggles the simulator applies late (Options::late_toggles), with the frame they came in.
+    struct LateToggle {
+        std::uint32_t id, param;
+        std::uint64_t frame;
+    };
+    std::vector<LateToggle> late_toggles;
 
     HostCallCounts host_calls;  // what the module asked of the host since load
     std::uint64_t simconnect_calls_at_load = 0;
@@ -139,6 +145,7 @@ struct Bench::Impl : CalculatorHost {
     // the simulator's side of things (keys.cpp, elements.cpp)
     void process_key(std::uint32_t id, std::uint32_t param);
     void apply_key(std::uint32_t id, std::uint32_t param);
+    void apply_late_toggles();  // those that came in before this frame (frames.cpp)
     bool execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** svalue);
     double read_token(int id) const;
     void log_element_list(const char* operation, sdk::ELEMENT_HEADER* element);

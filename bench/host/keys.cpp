@@ -4,6 +4,7 @@
 // the module builds are evaluated against the variables; tokens read the clocks or the
 // simulated aircraft.
 #include <algorithm>
+#include <iterator>
 
 #include "impl.h"
 #include "text.h"
@@ -16,6 +17,13 @@ constexpr std::uint32_t kKeyPanelToggle = 66506;
 constexpr std::uint32_t kKeyPanelOpen = 66507;
 constexpr std::uint32_t kKeyPanelClose = 66508;
 constexpr std::size_t kMaxKeysPerTrigger = 4096;
+
+// The toggles a simulator may apply a frame late: master battery, alternators, lights.
+constexpr std::uint32_t kLateToggles[] = {66241, 66363, 66364, 66060, 66239, 66240, 66376, 66377, 66378, 66379, 66579};
+
+bool applied_late(std::uint32_t id) {
+    return std::find(std::begin(kLateToggles), std::end(kLateToggles), id) != std::end(kLateToggles);
+}
 
 }  // namespace
 
@@ -64,7 +72,10 @@ void Bench::Impl::apply_key(std::uint32_t id, std::uint32_t param) {
         case kKeyPanelToggle: windows.toggle(param); break;
         case kKeyPanelOpen: windows.open(param); break;
         case kKeyPanelClose: windows.close(param); break;
-        default: aircraft.apply_key(id, param); break;
+        default:
+            if (options.late_toggles && applied_late(id)) late_toggles.push_back({id, param, frame_count});
+            else aircraft.apply_key(id, param);
+            break;
     }
 }
 

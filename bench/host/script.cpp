@@ -302,6 +302,11 @@ std::string run_expect_window(Call& c) {
     return {};
 }
 
+std::string run_view(Call& c) {
+    c.bench.view(static_cast<std::uint32_t>(integer_arg(c.t[1], 0, 4294967295LL, "view")));
+    return {};
+}
+
 std::string run_menu(Call& c) {
     scstandin::menu_select(static_cast<std::uint32_t>(integer_arg(c.t[1], 0, 4294967295LL, "menu id")));
     return {};
@@ -560,6 +565,8 @@ constexpr Command kCommands[] = {
     {"expect-window", 2, 2, "expect-window IDENT open|closed", "a panel window is open or closed", Anything,
      run_expect_window},
     {"menu", 1, 1, "menu ID", "choose an add-on menu item or sub-item", Module, run_menu},
+    {"view", 1, 1, "view N", "the pilot changes the view (View event: 1 2D cockpit, 2 virtual cockpit, 4 outside)",
+     Module, run_view},
     {"client-data", 3, 63, "client-data AREA OFFSET BYTE...", "another client writes bytes into a client-data area",
      Anything, run_client_data},
     {"expect-client-data", 3, 3, "expect-client-data AREA OFFSET BYTE", "a client-data area holds BYTE at OFFSET",

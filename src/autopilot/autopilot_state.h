@@ -10,6 +10,7 @@ struct AutopilotState {
     std::uint8_t apAileronEngaged;  // the autopilot flies that axis
     std::uint8_t apElevatorEngaged;
     std::uint8_t apRudderEngaged;
+    std::int32_t pitchSetCache;     // degrees: the pitch selection as last read by its selector
 };
 
 }  // namespace tarmelon

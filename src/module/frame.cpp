@@ -19,6 +19,7 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
+#include "systems/electrical/electrical.h"
 #include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
@@ -103,7 +104,10 @@ constexpr FrameStep PRE_UPDATE[] = {
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
     {"fuel-pressure failure lights", update_fuel_pressure_lights},
+    {"busbar voltmeter", update_busbar_meter},
+    {"generator 1 and 2 failure lights", update_generator_fail_lights},
     {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
+    {"standby inverter indicator", update_standby_inverter_indicator},
     {"smoke and contrails", update_exhaust_effects},
 };
 

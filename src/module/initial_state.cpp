@@ -14,6 +14,7 @@
 #include "panels/windows.h"
 #include "recorder/recorder.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
 #include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
@@ -189,6 +190,7 @@ void apply_initial_state() {
 
     write_all(ELECTRICAL_SWITCHES);
     write_all(ENGINE_SWITCHES);
+    reset_electrical();
     write_all(FUEL_PANEL);
     set_hp_cock(1, true);
     set_hp_cock(2, true);

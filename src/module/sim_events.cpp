@@ -6,11 +6,12 @@
 #include "simlink/ground_equipment.h"
 #include "simlink/ids.h"
 #include "state.h"
+#include "systems/electrical/electrical.h"
 #include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
-void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
+void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
     switch (event) {
         case EV_MENU_SIGN: toggle_sign(); break;
         case EV_MENU_LADDER: toggle_ladder(); break;
@@ -22,6 +23,7 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T) {
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
         case EVENT_1SEC: note_fuel_second(); break;
+        case EVENT_VIEW: note_cockpit_view(data); break;
         default: break;
     }
 }

@@ -5,8 +5,10 @@
 // so that a system never sees the gauge SDK and a gauge file holds only its tables.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+#include "core/vars.h"
 #include "panels/elements.h"
 #include "panels/mouse.h"
 #include "sdk/gauges.h"
@@ -37,6 +39,36 @@ sdk::GBOOL TM_STDCALL on_left_right(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     click_sound(C.sound, C.pan);
     Action(right);
     return 0;
+}
+
+// A left or right click runs the action, then sounds the click (controls whose click
+// follows the change).
+template <void (*Action)(bool right), Click C>
+sdk::GBOOL TM_STDCALL on_left_right_then_click(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    const bool right = (flags & MOUSE_RIGHT) != 0;
+    if (!right && (flags & MOUSE_LEFT) == 0) return 0;
+    Action(right);
+    click_sound(C.sound, C.pan);
+    return 0;
+}
+
+// Any accepted event runs the action, then sounds one of two clicks by its result (a
+// circuit breaker: one click when pulled, another when reset).
+template <bool (*Action)(), Click WhenTrue, Click WhenFalse>
+sdk::GBOOL TM_STDCALL on_click_either(sdk::PIXPOINT*, sdk::FLAGS32) {
+    const bool result = Action();
+    click_sound(result ? WhenTrue.sound : WhenFalse.sound, result ? WhenTrue.pan : WhenFalse.pan);
+    return 0;
+}
+
+// A click area whose action has not been built yet: it takes its events and does nothing.
+inline sdk::GBOOL TM_STDCALL no_action(sdk::PIXPOINT*, sdk::FLAGS32) { return 0; }
+
+// A virtual-cockpit routine that sounds its click, then runs the action.
+template <void (*Action)(), Click C>
+void with_click() {
+    click_sound(C.sound, C.pan);
+    Action();
 }
 
 // The action receives the raw mouse flags (held knobs, throttle levers): it sounds its own
@@ -72,6 +104,45 @@ sdk::FLOAT64 TM_STDCALL needle_value(sdk::ELEMENT_NEEDLE*) {
 template <double (*Value)()>
 sdk::FLOAT64 TM_STDCALL slider_value(sdk::ELEMENT_SLIDER*) {
     return Value();
+}
+
+// A variable's name as a template argument, so that a table row can name the variable it
+// shows: icon(1832, 48, 184, 2, variable_on<"L:Canopy Heat Position, bool">).
+template <std::size_t N>
+struct VariableName {
+    char text[N];
+    constexpr VariableName(const char (&name)[N]) {
+        for (std::size_t i = 0; i < N; ++i) text[i] = name[i];
+    }
+};
+
+// A two-frame switch: frame 1 while the variable is above 0, else 0.
+template <VariableName Name>
+sdk::FLOAT64 TM_STDCALL variable_on(sdk::ELEMENT_ICON*) {
+    return on_while(get_int(Name.text) > 0);
+}
+// A two-frame switch: frame 1 while the variable is exactly 1, else 0.
+template <VariableName Name>
+sdk::FLOAT64 TM_STDCALL variable_is_one(sdk::ELEMENT_ICON*) {
+    return on_while(get_int(Name.text) == 1);
+}
+// A switch of several positions: frame = the position; a position beyond the frames (a
+// hand-edited panel state) shows the nearest frame rather than name one the icon has not.
+template <VariableName Name, int Frames>
+sdk::FLOAT64 TM_STDCALL variable_frame(sdk::ELEMENT_ICON*) {
+    const std::int32_t position = get_int(Name.text);
+    if (position < 0) return 0.0;
+    return position < Frames ? static_cast<double>(position) : static_cast<double>(Frames - 1);
+}
+// A single-frame indicator shown while the variable is exactly 1.
+template <VariableName Name>
+sdk::FLOAT64 TM_STDCALL variable_lit(sdk::ELEMENT_ICON*) {
+    return lit_while(get_int(Name.text) == 1);
+}
+// A numeric tooltip argument read from a variable.
+template <VariableName Name>
+sdk::FLOAT64 TM_STDCALL tooltip_variable(sdk::FLOAT64, sdk::ID, const char*, sdk::MODULE_VAR*, sdk::GAUGEHDR*) {
+    return get_double(Name.text);
 }
 
 // Tooltip arguments from plain readings.

@@ -6,7 +6,13 @@
 
 #include "panels/adaptors.h"
 #include "panels/fuel_controls.h"
+#include "panels/gauges/Avionics_Panel.h"
+#include "panels/gauges/Elec_Panel.h"
+#include "panels/gauges/TO_Panel.h"
+#include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
+#include "systems/electrical/electrical_controls.h"
+#include "systems/fuel/fuel_controls.h"
 
 namespace tarmelon {
 
@@ -29,12 +35,32 @@ struct VcEvent {
 }
 [[maybe_unused]] constexpr VcEvent routine(std::uint32_t event, void (*action)()) { return {event, nullptr, 0, action}; }
 
+constexpr Click LP_COCK_CLICK{3, 3000};
+
 // The virtual cockpit's click spots, one row per event in event order, e.g.
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69664, ground_power_mouse),
+    left_click(69665, generator_2_mouse),
+    left_click(69666, generator_1_mouse),
+    left_click(69667, inverter_6_mouse),
+    left_click(69669, inverter_meter_selector_mouse),
     routine(69682, top_belly_guard_vc_click),
     routine(69683, top_belly_lever_vc_click),
+    left_click(69687, port_wing_transfer_mouse),
+    left_click(69688, stbd_wing_transfer_mouse),
+    routine(69698, battery_guard_vc),
+    routine(69699, battery_lever_vc),
+    routine(69700, with_click<port_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
+    routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
+    routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    left_click(69731, read_voltage_mouse),
+    routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
+    routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
+    routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
+    routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 

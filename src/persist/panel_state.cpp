@@ -9,7 +9,9 @@
 #include "core/tokens.h"
 #include "core/vars.h"
 #include "sdk/win32.h"
+#include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel_controls.h"
 #include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
@@ -260,6 +262,12 @@ bool load_panel_state(const char* flight_name) {
 
     for (int index : RESTORE_ORDER_HEAD) restore(index, record[index]);
     for (int index = 13; index < PANEL_STATE_ITEMS; ++index) restore(index, record[index]);
+    // The file keeps the guarded switches' positions; the virtual cockpit's levers and
+    // guards follow them, so that its next click starts from what the cockpit shows.
+    sync_battery_mirrors();
+    sync_emergency_avionics_mirrors();
+    sync_ground_test_mirrors();
+    sync_lp_cock_mirrors();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "core/vars.h"
 #include "state.h"
 #include "systems/canopy/canopy.h"
+#include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
 #include "systems/lighting/sim_lights.h"
 
@@ -201,7 +202,13 @@ void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
         host_trigger_key_event(KEY_AVIONICS_MASTER_SET, 0);
         host_trigger_key_event(KEY_PITOT_HEAT_SET, 0);
         state.presets.readyPresetActive = 0;
+    } else {
+        return;
     }
+    // The emergency avionics and ground test switches are set by position only: their
+    // virtual-cockpit levers and guards follow.
+    sync_emergency_avionics_mirrors();
+    sync_ground_test_mirrors();
 }
 
 }  // namespace tarmelon

@@ -89,11 +89,14 @@ void toggle_ladder() { on_ground_toggle(LADDER); }
 
 void toggle_engine_covers() { on_ground_toggle(ENGINE_COVER); }
 
+// The units go away with the connection. What decides is the connection, not whether the
+// units show: the electrical model hides them whenever ground power is off, which it always
+// is in the air, so a toggle decided on the units could never disconnect in flight.
 void toggle_ground_units() {
-    const bool shown = get_int(GROUND_UNITS) != 0;
+    const bool connected = get_int(GROUND_POWER) != 0;
     create_ground_units();
-    set_int(GROUND_UNITS, shown ? 0 : 1);
-    set_int(GROUND_POWER, shown ? 0 : 1);
+    set_int(GROUND_UNITS, connected ? 0 : 1);
+    set_int(GROUND_POWER, connected ? 0 : 1);
 }
 
 void toggle_all_objects() {

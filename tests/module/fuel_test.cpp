@@ -437,6 +437,42 @@ TEST(FuelLamps, LampsAndContentsGaugesAreDarkWithoutPower) {
     EXPECT_EQ(b.get("L:BellyTankPortPump, bool"), 0);
 }
 
+TEST(FuelLamps, EachEngineLampLightsWhenNothingPumpsFuelToIt) {
+    bench::Bench b;
+    ready_with_fuel_panel(b);
+    EXPECT_EQ(b.get("L:Engine1_fuel_pres_fail, bool"), 0);
+    click(b, BELLY_PUMP_PORT);
+    click(b, WING_PUMP_PORT);
+    b.frames(2);
+    EXPECT_EQ(b.get("L:Engine1_fuel_pres_fail, bool"), 0);  // the rear pump through its open cock
+    click(b, REAR_COCK_PORT);
+    b.frames(2);
+    EXPECT_EQ(b.get("L:Engine1_fuel_pres_fail, bool"), 1);
+    EXPECT_EQ(b.get("L:Engine2_fuel_pres_fail, bool"), 0);
+    click(b, REAR_COCK_PORT);
+    b.frames(2);
+    EXPECT_EQ(b.get("L:Engine1_fuel_pres_fail, bool"), 0);
+}
+
+TEST(FuelLamps, ContentsGaugesFollowTheirScales) {
+    bench::Bench b;
+    scenario::settle(b);
+    only_wing_transfers(b);
+    b.set("L:WingPumpPort, bool", 0);
+    b.set("L:WingPumpStbd, bool", 0);
+    set_lbs(b, PORT_WING, 750);     // halfway from 500 (143) to 1000 (321)
+    set_lbs(b, STBD_WING, 3424);    // past 3000 (953): 953 + 424 / 500 x 47
+    set_lbs(b, BELLY, 250);         // halfway to 500 (236)
+    set_lbs(b, TOP, 7680);          // beyond 7500: 997
+    set_lbs(b, REAR, 0);
+    b.frames(2);
+    EXPECT_NEAR(b.get("L:PortWingNeedleVC, number"), 232, 1e-3);
+    EXPECT_NEAR(b.get("L:StrbWingNeedleVC, number"), 953 + 424.0 / 500 * 47, 1e-3);
+    EXPECT_NEAR(b.get("L:BellyTankNeedleVC, number"), 118, 1e-3);
+    EXPECT_NEAR(b.get("L:TopTanksNeedleVC, number"), 997, 1e-3);
+    EXPECT_EQ(b.get("L:RearTanksNeedleVC, number"), 0);
+}
+
 TEST(FuelPanelState, PumpsSavedWithAFlightComeBackAndFeedAsSaved) {
     scenario::TempRoot root;
     {

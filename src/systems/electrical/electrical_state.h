@@ -30,6 +30,12 @@ struct ElectricalState {
     std::uint8_t inv4ViewCut;
     std::uint32_t inv4Deadline;    // whole second at which the run-loop sound starts
     double viewMode;               // cockpit view value of the sound and stiction gates
+                                   // (the simulator's View event: 1 2D cockpit, 2 virtual)
+    std::uint8_t radaltLimitLit;   // the radio altimeter's limit light has power and is on
+    // Toggles sent to the simulator and not yet seen applied (core/toggle_sync.h): the
+    // master battery and the two alternators. Kept across resets: they follow the simulator.
+    std::uint8_t masterBatteryToggleWait;
+    std::uint8_t alternatorToggleWait[2];
 };
 
 }  // namespace tarmelon

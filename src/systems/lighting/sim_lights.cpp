@@ -2,9 +2,11 @@
 
 #include "core/host.h"
 #include "core/sim_keys.h"
+#include "core/toggle_sync.h"
 #include "core/vars.h"
 #include "simlink/connection.h"
 #include "simlink/ids.h"
+#include "state.h"
 
 namespace tarmelon {
 
@@ -17,6 +19,13 @@ constexpr SimLight STROBE = {"A:LIGHT STROBE, bool", {KEY_STROBES_ON, 1}, {KEY_S
 constexpr SimLight WING = {"A:LIGHT WING, bool", {KEY_WING_LIGHTS_TOGGLE, 1}, {KEY_WING_LIGHTS_TOGGLE, 1}};
 constexpr SimLight LOGO = {"A:LIGHT LOGO, bool", {KEY_LOGO_LIGHTS_TOGGLE, 1}, {KEY_LOGO_LIGHTS_TOGGLE, 1}};
 constexpr SimLight CABIN = {"A:LIGHT CABIN, bool", {KEY_CABIN_LIGHTS_TOGGLE, 1}, {KEY_CABIN_LIGHTS_TOGGLE, 1}};
+
+// A light switched by a toggle, every frame: a toggle the simulator has not applied yet is
+// not sent again (it would switch the light back).
+void follow_by_toggle(const SimLight& light, Want want, bool lit, std::uint8_t& wait) {
+    if (want == Want::KEEP) return;
+    if (toggle_needed(wait, want == Want::ON, lit)) host_trigger_key_event(light.on.id, light.on.parameter);
+}
 }  // namespace
 
 void sim_light_set(const SimLight& light, Want want, bool lit) {
@@ -61,9 +70,9 @@ void strobe_and_beacon_lights() {
         if (s2 == 2) want_logo = Want::OFF, want_cabin = Want::ON;
     }
     sim_light_set(STROBE, want_strobe, strobe);
-    sim_light_set(WING, want_wing, wing);
-    sim_light_set(LOGO, want_logo, logo);
-    sim_light_set(CABIN, want_cabin, cabin);
+    follow_by_toggle(WING, want_wing, wing, state.lighting.wingToggleWait);
+    follow_by_toggle(LOGO, want_logo, logo, state.lighting.logoToggleWait);
+    follow_by_toggle(CABIN, want_cabin, cabin, state.lighting.cabinToggleWait);
 }
 
 }  // namespace tarmelon
