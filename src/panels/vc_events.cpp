@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "panels/adaptors.h"
-#include "panels/fuel_controls.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/TO_Panel.h"
@@ -13,6 +12,7 @@
 #include "panels/mouse.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/fuel/fuel_controls.h"
+#include "systems/fuel/fuel_panel.h"
 
 namespace tarmelon {
 
@@ -46,8 +46,8 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
-    routine(69682, top_belly_guard_vc_click),
-    routine(69683, top_belly_lever_vc_click),
+    routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
+    routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
     left_click(69687, port_wing_transfer_mouse),
     left_click(69688, stbd_wing_transfer_mouse),
     routine(69698, battery_guard_vc),

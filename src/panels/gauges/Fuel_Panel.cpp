@@ -2,31 +2,15 @@
 #include <cstdint>
 #include <iterator>
 
-#include "core/vars.h"
 #include "panels/adaptors.h"
 #include "panels/elements.h"
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
 #include "systems/fuel/fuel_panel.h"
-#include "systems/fuel/fuel_variables.h"
 
 namespace tarmelon {
 
 namespace {
-
-using namespace fuelvar;
-
-// A two-frame switch picture: frame 1 while its variable is above 0.
-template <const char* Variable>
-sdk::FLOAT64 TM_STDCALL fuel_switch_frame(sdk::ELEMENT_ICON*) {
-    return on_while(get_int(Variable) > 0);
-}
-
-// The cock's four positions; any other value hides the picture.
-sdk::FLOAT64 TM_STDCALL top_belly_cock_icon(sdk::ELEMENT_ICON*) {
-    const std::int32_t position = get_int(TOP_BELLY_COCK);
-    return position >= 0 && position <= 3 ? position : ICON_HIDDEN;
-}
 
 template <PanelTank T>
 double needle_of() { return panel_tank_needle(T); }
@@ -42,15 +26,15 @@ sdk::NONLINEARITY rear_scale[] = {at(0, 344, 991), at(500, 330, 931), at(1000, 3
 // constinit: the registry links the elements during static initialisation.
 constinit struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(1801, 0, 0);
-    sdk::ELEMENT_ICON wing_pump_stbd = icon(1792, 640, 53, 2, fuel_switch_frame<WING_PUMP_STBD>);
-    sdk::ELEMENT_ICON wing_pump_port = icon(1712, 110, 53, 2, fuel_switch_frame<WING_PUMP_PORT>);
-    sdk::ELEMENT_ICON rear_pump_stbd = icon(1564, 687, 856, 2, fuel_switch_frame<REAR_PUMP_STBD>);
-    sdk::ELEMENT_ICON rear_pump_port = icon(1556, 75, 856, 2, fuel_switch_frame<REAR_PUMP_PORT>);
-    sdk::ELEMENT_ICON rear_cock_stbd = icon(41685, 158, 601, 2, fuel_switch_frame<REAR_COCK_STBD>);
-    sdk::ELEMENT_ICON rear_cock_port = icon(1701, 48, 601, 2, fuel_switch_frame<REAR_COCK_PORT>);
-    sdk::ELEMENT_ICON top_belly_cock = icon(44368, 562, 591, 4, top_belly_cock_icon);
-    sdk::ELEMENT_ICON belly_pump_stbd = icon(41552, 434, 53, 2, fuel_switch_frame<BELLY_PUMP_STBD>);
-    sdk::ELEMENT_ICON belly_pump_port = icon(41541, 321, 53, 2, fuel_switch_frame<BELLY_PUMP_PORT>);
+    sdk::ELEMENT_ICON wing_pump_stbd = icon(1792, 640, 53, 2, variable_on<"L:WingPumpStbd, bool">);
+    sdk::ELEMENT_ICON wing_pump_port = icon(1712, 110, 53, 2, variable_on<"L:WingPumpPort, bool">);
+    sdk::ELEMENT_ICON rear_pump_stbd = icon(1564, 687, 856, 2, variable_on<"L:RearPumpStbd, bool">);
+    sdk::ELEMENT_ICON rear_pump_port = icon(1556, 75, 856, 2, variable_on<"L:RearPumpPort, bool">);
+    sdk::ELEMENT_ICON rear_cock_stbd = icon(41685, 158, 601, 2, variable_on<"L:RearFuelCockStbd, bool">);
+    sdk::ELEMENT_ICON rear_cock_port = icon(1701, 48, 601, 2, variable_on<"L:RearFuelCockPort, bool">);
+    sdk::ELEMENT_ICON top_belly_cock = icon(44368, 562, 591, 4, variable_frame<"L:Top2BellyTransCockPos, number", 4>);
+    sdk::ELEMENT_ICON belly_pump_stbd = icon(41552, 434, 53, 2, variable_on<"L:BellyTankStbPump, bool">);
+    sdk::ELEMENT_ICON belly_pump_port = icon(41541, 321, 53, 2, variable_on<"L:BellyTankPortPump, bool">);
     sdk::ELEMENT_NEEDLE port_wing = needle(292, 160, 340, 11, 9, port_wing_scale, std::size(port_wing_scale), needle_value<needle_of<PANEL_PORT_WING>>);
     sdk::ELEMENT_STATIC_IMAGE port_wing_overlay = static_image(1717, 114, 302, ICON_FLAGS);
     sdk::ELEMENT_NEEDLE belly = needle(292, 426, 340, 11, 9, belly_scale, std::size(belly_scale), needle_value<needle_of<PANEL_BELLY>>);
