@@ -28,6 +28,7 @@ struct Memory {
     double engine_egt_after_step[2] = {0.0, 0.0};
     double engine_fuel_flow_after_step[2] = {0.0, 0.0};
     double engine_oil_after_step[2] = {0.0, 0.0};
+    double engine_starved_seconds[2] = {0.0, 0.0};  // a running engine without fuel, so far
 };
 }  // namespace sim
 

@@ -5,8 +5,9 @@
 //   module's client events 45 and 46) and by key events 66300 / 66301, which engage it.
 //   It stays engaged until toggled again.
 // - A:GENERAL ENG COMBUSTION:n. The engine lights while its starter turns it at 12 % N1 or
-//   more with fuel reaching it; it flames out as soon as no fuel reaches it (whether fuel
-//   reaches an engine, by its selector and the tanks' contents, is fuel.cpp's).
+//   more with fuel reaching it; it flames out once no fuel has reached it for a second, the
+//   fuel in its lines burnt (whether fuel reaches an engine, by its selector, its fuel
+//   cut-off and the tanks' contents, is fuel.cpp's).
 // - A:TURB ENG CORRECTED N1:n (percent; tokens 624 / 643 serve it as the engine's RPM
 //   percent). Running, it moves at 8 % a second towards 48 % (idle) plus 0.52 x the
 //   throttle; turned by the starter alone, at 2 % a second towards 25 %; otherwise it runs
@@ -65,6 +66,7 @@ constexpr EngineVars kEngineVars[2] = {
 };
 
 constexpr double kIdleN1 = 48.0;
+constexpr double kFlameOutSeconds = 1.0;  // a running engine burns the fuel in its lines
 constexpr double kLightOffN1 = 12.0;
 constexpr double kStarterN1 = 25.0;
 constexpr double kRunningRate = 8.0;   // percent N1 a second
@@ -112,7 +114,9 @@ void step_engine(Context& c, int engine, double dt) {
     const bool egt_written = egt != c.memory.engine_egt_after_step[engine];
 
     bool running = c.get(v.combustion) != 0.0;
-    if (running && !fuel) running = false;
+    double& starved = c.memory.engine_starved_seconds[engine];
+    starved = running && !fuel ? starved + dt : 0.0;
+    if (starved >= kFlameOutSeconds) running = false;
     if (!running && starter && fuel && n1 >= kLightOffN1) running = true;
 
     if (!n1_written) {

@@ -8,7 +8,8 @@
 // -2^46), A:SIM ON GROUND (1), A:KOHLSMAN SETTING MB (1013.25,
 // token 75), A:G FORCE (1; token 351 in 1/624 g), A:AIRSPEED INDICATED and MACH (tokens 61
 // and 64), the attitude indicator and the aircraft's pitch and bank (tokens 78, 80, 77, 79),
-// the turn coordinator ball (token 69) and P:SIMULATION RATE (1).
+// the turn coordinator ball (token 69), A:RADIO HEIGHT (0 ft, standing on the runway) and
+// P:SIMULATION RATE (1).
 // Moved by: nothing but scripts (`set`, `token N VALUE`): the aircraft does not fly.
 #include "systems.h"
 
@@ -24,6 +25,7 @@ constexpr RestValue kAtRest[] = {
     {"A:SIM ON GROUND, bool", 1.0},
     {"A:KOHLSMAN SETTING MB, millibars", 1013.25},
     {"A:G FORCE, gforce", 1.0},
+    {"A:RADIO HEIGHT, feet", 0.0},
     {"P:SIMULATION RATE, number", 1.0},
 };
 

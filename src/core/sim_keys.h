@@ -12,6 +12,7 @@ constexpr std::uint32_t KEY_VOR1_COURSE_SET = 65716;
 constexpr std::uint32_t KEY_VOR2_COURSE_SET = 65717;
 constexpr std::uint32_t KEY_PARKING_BRAKE = 65752;
 constexpr std::uint32_t KEY_65774 = 65774;  // sent at start, by the initial state and the ready preset
+constexpr std::uint32_t KEY_65778 = 65778;  // sent while negative g lasts with an engine running
 constexpr std::uint32_t KEY_FUEL_SELECTOR_SET = 65962;    // engine 1; 1 = all tanks
 constexpr std::uint32_t KEY_HEADING_SELECTOR_SET = 66042;
 constexpr std::uint32_t KEY_SMOKE_ON = 66049;             // parameter: the effect

@@ -13,6 +13,7 @@
 #include "simlink/squawkbox.h"
 #include "state.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
@@ -108,6 +109,8 @@ void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T 
             const auto data = read_record<sdk::SIMCONNECT_RECV_SIMOBJECT_DATA>(message, available);
             if (data.dwRequestID == DEF_STARTER_1) on_starter_data(1);
             if (data.dwRequestID == DEF_STARTER_2) on_starter_data(2);
+            // After each message: the fuel transfers, then the engine start.
+            if (fuel_transfers_due()) run_fuel_transfers();
             update_engine_start();
             break;
         }

@@ -21,6 +21,7 @@
 #include "systems/electrical/battery.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/heading_repeaters.h"
 
@@ -106,10 +107,12 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"JPT 1 and 2", update_jpt_needles},
     {"RPM 1 and 2", update_rpm_needles},
     {"fuel flow 1 and 2", update_fuel_flow_needles},
+    {"fuel-pressure failure lights", update_fuel_pressure_lights},
     {"oil pressures", update_oil_pressures},
     {"busbar voltmeter", update_busbar_meter},
     {"generator 1 and 2 failure lights", update_generator_fail_lights},
     {"engine fire lights", update_engine_fire_lights},
+    {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
     {"standby inverter indicator", update_standby_inverter_indicator},
     {"throttle lever positions", update_throttle_levers},
     {"electric-start lights", update_start_lamps},

@@ -16,6 +16,7 @@
 #include "state.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
@@ -194,8 +195,11 @@ void apply_initial_state() {
     write_all(FUEL_PANEL);
     set_hp_cock(1, true);
     set_hp_cock(2, true);
+    reset_fuel_timers();
     host_trigger_key_event(KEY_66720, 1);
     reset_engine_values();
+
+    reset_fuel_working_values();
 
     state.cabin.oxygenRandom = seeded_draw() % 200 + 200;
     set_int("L:OxyPercentSwitchVC, bool", get_int("L:OxyPercentSwitch, bool") != 0 ? 0 : 1);

@@ -8,6 +8,7 @@
 #include "state.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
@@ -35,6 +36,7 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
             // Until the cockpit's panels are live, the initial state is reapplied.
             if (state.selector.arrowGaugeUpdated == 0) apply_initial_state();
             break;
+        case EVENT_1SEC: note_fuel_second(); break;
         case EVENT_VIEW: note_cockpit_view(data); break;
         case EVENT_PAUSE: break;  // changes nothing
         default: break;

@@ -14,6 +14,7 @@
 #include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
 #include "systems/fuel/fuel_controls.h"
+#include "systems/fuel/fuel_panel.h"
 
 namespace tarmelon {
 
@@ -48,6 +49,8 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
     left_click(69681, engine1_ignition_mouse),
+    routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
+    routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
     left_click(69687, port_wing_transfer_mouse),
     left_click(69688, stbd_wing_transfer_mouse),
     routine(69698, battery_guard_vc),

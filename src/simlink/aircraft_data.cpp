@@ -41,6 +41,11 @@ bool decode(sdk::DWORD_T definition, const unsigned char* payload, std::size_t s
 
 std::int32_t as_int(double v) { return truncate_i32(v); }
 
+void store_quantity(SimTank tank, double gallons) {
+    state.simdata.fuelQuantityGallons[tank] = gallons;
+    state.simdata.fuelQuantityReceived[tank] = 1;
+}
+
 }  // namespace
 
 void on_aircraft_data(sdk::DWORD_T request, const unsigned char* payload, std::size_t size) {
@@ -56,14 +61,15 @@ void on_aircraft_data(sdk::DWORD_T request, const unsigned char* payload, std::s
         case DEF_FUEL_CAPACITIES:
             for (std::size_t i = 0; i < SIM_TANK_COUNT && i < count; ++i) d.fuelCapacityGallons[i] = v[i];
             break;
-        case DEF_FUEL_CENTER: d.fuelQuantityGallons[TANK_CENTER] = v[0]; break;
-        case DEF_FUEL_CENTER2: d.fuelQuantityGallons[TANK_CENTER2] = v[0]; break;
-        case DEF_FUEL_CENTER3: d.fuelQuantityGallons[TANK_CENTER3] = v[0]; break;
-        case DEF_FUEL_LEFT_AUX: d.fuelQuantityGallons[TANK_LEFT_AUX] = v[0]; break;
-        case DEF_FUEL_RIGHT_AUX: d.fuelQuantityGallons[TANK_RIGHT_AUX] = v[0]; break;
+        case DEF_FUEL_CENTER: store_quantity(TANK_CENTER, v[0]); break;
+        case DEF_FUEL_CENTER2: store_quantity(TANK_CENTER2, v[0]); break;
+        case DEF_FUEL_CENTER3: store_quantity(TANK_CENTER3, v[0]); break;
+        case DEF_FUEL_LEFT_AUX: store_quantity(TANK_LEFT_AUX, v[0]); break;
+        case DEF_FUEL_RIGHT_AUX: store_quantity(TANK_RIGHT_AUX, v[0]); break;
         case DEF_FUEL_FLOW:
             d.fuelFlowPph[0] = v[0];
             if (count > 1) d.fuelFlowPph[1] = v[1];
+            d.fuelFlowReceived = 1;
             break;
         case DEF_N1_1: d.simN1[0] = v[0]; break;
         case DEF_N1_2: d.simN1[1] = v[0]; break;

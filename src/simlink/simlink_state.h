@@ -26,6 +26,9 @@ struct SimData {
     double fuelCapacityGallons[SIM_TANK_COUNT];
     double fuelQuantityGallons[SIM_TANK_COUNT];
     double fuelFlowPph[2];
+    // Each tank quantity and the fuel flows have arrived at least once (never cleared).
+    std::uint8_t fuelQuantityReceived[SIM_TANK_COUNT];
+    std::uint8_t fuelFlowReceived;
     double simN1[2];
     double simThrottlePercent[2];
     double jptCelsius[2];          // exhaust gas temperature, converted from Rankine

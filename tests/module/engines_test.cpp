@@ -31,7 +31,8 @@ const char* const SIM_THROTTLE[] = {"A:GENERAL ENG THROTTLE LEVER POSITION:1, pe
 const char* const SIM_N1[] = {"A:TURB ENG CORRECTED N1:1, percent", "A:TURB ENG CORRECTED N1:2, percent"};
 const char* const SIM_STARTER[] = {"A:GENERAL ENG STARTER:1, bool", "A:GENERAL ENG STARTER:2, bool"};
 const char* const SIM_COMBUSTION[] = {"A:GENERAL ENG COMBUSTION:1, bool", "A:GENERAL ENG COMBUSTION:2, bool"};
-const char* const SIM_SELECTOR[] = {"A:FUEL TANK SELECTOR:1, enum", "A:FUEL TANK SELECTOR:2, enum"};
+const char* const SIM_EGT[] = {"A:GENERAL ENG EXHAUST GAS TEMPERATURE:1, rankine",
+                               "A:GENERAL ENG EXHAUST GAS TEMPERATURE:2, rankine"};
 constexpr const char* START_VOLTS = "L:ElecStartVolts, number";
 
 struct Point {
@@ -81,13 +82,21 @@ void pilot(bench::Bench& b, const std::string& name, std::int32_t value) {
     b.frames(1);
 }
 
-// The simulator's engine stops: its fuel selector is shut until it has run down, then
-// opened again (the fuel system may then set it from the feeding tanks).
+void click(bench::Bench& b, const std::string& gauge, Point p, std::uint32_t flags = LEFT) {
+    ASSERT_GE(b.click(gauge, p.x, p.y, flags), 0) << gauge << " " << p.x << "," << p.y;
+}
+
+// An engine stopped as a pilot stops it: its HP cock shut at the idle gate (the fuel system
+// then feeds it from no tank) until it has run down, then opened again.
 void stop_engine(bench::Bench& b, int engine) {
-    b.set(SIM_SELECTOR[engine - 1], 0);
-    b.seconds(12);
+    const bool shown = b.window_open(THROTTLE_WINDOW);
+    b.window("open", THROTTLE_WINDOW);
+    const Point lever = engine == 1 ? PORT_LEVER : STBD_LEVER;
+    click(b, THROTTLES, lever, RIGHT);
+    b.seconds(14);
     ASSERT_EQ(b.get(SIM_N1[engine - 1]), 0);
-    b.set(SIM_SELECTOR[engine - 1], 1);
+    click(b, THROTTLES, lever, RIGHT);
+    if (!shown) b.window("close", THROTTLE_WINDOW);
     b.seconds(2);
 }
 
@@ -99,10 +108,6 @@ double run_until(bench::Bench& b, Condition condition, double limit) {
         b.frames(1);
     }
     return b.sim_seconds() - start;
-}
-
-void click(bench::Bench& b, const std::string& gauge, Point p, std::uint32_t flags = LEFT) {
-    ASSERT_GE(b.click(gauge, p.x, p.y, flags), 0) << gauge << " " << p.x << "," << p.y;
 }
 
 // The click sounded since the last call: its sound and pan (0, 0 for none). The triggers are
@@ -253,7 +258,8 @@ TEST(EngineStart, APushStartSpoolsTheEngineToFortyPercentAndCutsTheStarterOnce) 
 TEST(EngineStart, WithoutFuelTheSpoolSettlesAtThirteenPercentAndTheStarterStays) {
     Cockpit b(120);
     ready_to_start(*b, 2);
-    b->set(SIM_SELECTOR[1], 0);
+    b->window("open", THROTTLE_WINDOW);
+    click(*b, THROTTLES, STBD_LEVER, RIGHT);  // HP cock shut: the fuel system feeds nothing
     b->mark();
     click(*b, START_PANEL, ENGINE2_PUSH_START);
     EXPECT_EQ(count_key(*b, 66301, 1), 1u);
@@ -529,9 +535,9 @@ TEST(EngineCockpitKept, ASavedFlightComesBackWithItsHpCocksAndJptSwitches) {
 TEST(EngineInstruments, WithoutDcPowerEveryLampIsDarkAndTheNeedlesRest) {
     Cockpit b;
     ASSERT_GE(b->click("Panel_Selector_Arrow", 15, 20, LEFT), 0);
-    ASSERT_GE(b->click("Panel_Selector", 98, 106, LEFT), 0);  // cold and dark: battery off
-    stop_engine(*b, 1);
-    stop_engine(*b, 2);
+    ASSERT_GE(b->click("Panel_Selector", 98, 106, LEFT), 0);  // cold and dark: battery off, HP cocks shut
+    b->seconds(15);
+    ASSERT_EQ(b->get(SIM_N1[0]) + b->get(SIM_N1[1]), 0);
     b->window("open", START_WINDOW);
     click(*b, START_PANEL, NO1_ELECTRIC_START);
     click(*b, START_PANEL, {330, 120});  // ENG lamp 1 press-to-test
@@ -548,6 +554,142 @@ TEST(EngineInstruments, WithoutDcPowerEveryLampIsDarkAndTheNeedlesRest) {
     for (const char* needle : {"L:JPT1 Temp_Needle,number", "L:Eng1FuelFlowND,number", "L:Eng2FuelFlowND,number"})
         EXPECT_EQ(b->get(needle), 0) << needle;
     EXPECT_NEAR(b->get("L:JPT1 Temp, number"), 15, 1);  // the jet pipes are cold
+}
+
+// ---- with the electrics and the fuel system live -----------------------------------------------
+
+double jpt_celsius(const bench::Bench& b, int engine) { return (b.get(SIM_EGT[engine - 1]) - 491.67) * 0.55; }
+
+TEST(EngineInstruments, NeedlesAndLampsFollowTheEnginesOnTheirPower) {
+    Cockpit b;
+    b->frames(2);
+    // Idle: 338 degrees in the jet pipe, on inverter 2.
+    EXPECT_EQ(b->get("L:JPT1 Temp, number"), std::trunc(jpt_celsius(*b, 1)));
+    EXPECT_NEAR(b->get("L:JPT1 Temp_Needle,number"), b->get("L:JPT1 Temp, number") / 800 * 1500, 1e-9);
+    // Fuel flow: straight lines between the marks, held above the scale, never below 0.
+    struct Flow {
+        double pph, needle;
+    };
+    for (const Flow& f : {Flow{0, 0}, Flow{1800, 218}, Flow{2700, 310}, Flow{9000, 1497}, Flow{4500, 539.5},
+                          Flow{9600, 539.5}, Flow{-60, 0}}) {
+        b->set_token(638, f.pph);
+        b->frames(1);
+        EXPECT_NEAR(b->get("L:Eng1FuelFlowND,number"), f.needle, 0.01) << f.pph;
+    }
+    // Oil pressure lamps below 2880.
+    EXPECT_EQ(b->get("L:OilPressEng1Fail, bool"), 0);
+    b->set_token(562, 2879);
+    b->set_token(572, 2880);
+    b->frames(1);
+    EXPECT_EQ(b->get("L:OilPressEng1Fail, bool"), 1);
+    EXPECT_EQ(b->get("L:Engine2_oil_pres_fail,bool"), 0);
+
+    // Each fire lamp follows its own engine's fire; a lamp test leaves none lit.
+    const char* port = "L:Port_engine_fire_light, bool";
+    const char* stbd = "L:Strb_engine_fire_light, bool";
+    struct Fire {
+        double engine1, engine2, test;
+        double port, stbd;
+    };
+    for (const Fire& f : {Fire{0, 1, 0, 0, 1}, Fire{1, 1, 0, 1, 1}, Fire{1, 0, 0, 1, 0}, Fire{1, 0, 1, 1, 1},
+                          Fire{1, 0, 0, 1, 0}, Fire{0, 0, 1, 1, 1}, Fire{0, 0, 0, 0, 0}}) {
+        b->set_token(887, f.engine1);
+        b->set_token(888, f.engine2);
+        b->set("L:EngineFirePressTest,bool", f.test);
+        b->frames(1);
+        EXPECT_EQ(b->get(port), f.port) << f.engine1 << f.engine2 << f.test;
+        EXPECT_EQ(b->get(stbd), f.stbd) << f.engine1 << f.engine2 << f.test;
+    }
+}
+
+TEST(StartLamps, EnabledWithTheStartSwitchEngagedWithItsStarterAndTheChangeoverSwapsThem) {
+    Cockpit b;
+    b->window("open", START_WINDOW);
+    constexpr int NO2_ENG = 1, NO2_EBLD = 2, NO1_ENG = 5, NO1_EBLD = 6;
+    click(*b, START_PANEL, NO1_ELECTRIC_START);
+    b->frames(1);
+    EXPECT_EQ(b->element(START_PANEL, NO1_EBLD).frame, 0);
+    EXPECT_EQ(b->get("L:Electric_start_no1_enabled_light, bool"), 1);
+    EXPECT_EQ(b->element(START_PANEL, NO1_ENG).frame, -1);
+    b->set(SIM_STARTER[0], 1);
+    b->frames(1);
+    EXPECT_EQ(b->element(START_PANEL, NO1_ENG).frame, 0);
+    EXPECT_EQ(b->get("L:Electric_start_no1_engaged_light, bool"), 1);
+    click(*b, START_PANEL, CHANGEOVER);  // lamp 1 watches starter 2, lamp 2 starter 1
+    click(*b, START_PANEL, NO2_ELECTRIC_START);
+    b->frames(1);
+    EXPECT_EQ(b->element(START_PANEL, NO1_ENG).frame, -1);
+    EXPECT_EQ(b->get("L:Electric_start_no1_engaged_light, bool"), 0);
+    EXPECT_EQ(b->element(START_PANEL, NO2_ENG).frame, 0);
+    b->set(SIM_STARTER[0], 0);
+    b->frames(1);
+    EXPECT_EQ(b->element(START_PANEL, NO2_ENG).frame, -1);
+    EXPECT_EQ(b->element(START_PANEL, NO2_EBLD).frame, 0);
+    // A press-to-test lights its lamp as long as it is pressed, panel shown or not.
+    b->window("close", START_WINDOW);
+    b->set("L:Electric_start_no2_engaged_push, bool", 1);
+    b->frames(1);
+    EXPECT_EQ(b->get("L:Electric_start_no2_engaged_light, bool"), 1);
+    b->set("L:Electric_start_no2_engaged_push, bool", 0);
+    b->frames(1);
+    EXPECT_EQ(b->get("L:Electric_start_no2_engaged_light, bool"), 0);
+}
+
+TEST(JptControllers, HoldTheJetPipeAtItsLimitAndNeverOpenBeyondTheDemand) {
+    Cockpit b;
+    b->window("open", THROTTLE_WINDOW);
+    click(*b, THROTTLES, PORT_JPT_ON);
+    pilot(*b, "AXIS_THROTTLE_SET", 16383);  // full throttle: 800 degrees unchecked
+    b->seconds(60);
+    EXPECT_NEAR(jpt_celsius(*b, 1), 750, 5);
+    EXPECT_LT(sim_throttle(*b, 1), 95);
+    EXPECT_EQ(sim_throttle(*b, 2), 100);  // engine 2's controller is off: it runs hot
+    EXPECT_GT(jpt_celsius(*b, 2), 795);
+    click(*b, THROTTLES, PORT_JPT_MAX);  // the MAX limit is 705
+    b->seconds(60);
+    EXPECT_NEAR(jpt_celsius(*b, 1), 705, 5);
+    pilot(*b, "AXIS_THROTTLE1_SET", 0);  // a demand below the limit is what the engine gets
+    b->frames(2);
+    EXPECT_NEAR(sim_throttle(*b, 1), 49.73, 0.01);
+    // With the simulator's autothrottle flying, the controller writes nothing.
+    b->set("A:AUTOTHROTTLE ACTIVE, bool", 1);
+    b->seconds(1.5);
+    b->mark();
+    b->frames(5);
+    EXPECT_EQ(count_prefix(b->simconnect_log(), "SimConnect_SetDataOnSimObject(12, "), 0u);
+    EXPECT_GT(count_prefix(b->simconnect_log(), "SimConnect_SetDataOnSimObject(13, "), 0u);
+}
+
+TEST(JptControllers, ARestoredSelectorTakesEffectWithoutBeingTouched) {
+    scenario::TempRoot keep;
+    const auto folder = keep.path() / "SimObjects" / "Airplanes" / "VK_Tarmelon" / "panel" / "PanelSave";
+    std::filesystem::create_directories(folder);
+    // HP cocks open (items 11, 12), the port controller on (14) at MAX (16), engines, battery,
+    // pumps, LP cocks, generators and inverter 6 on; everything else 0.
+    std::ofstream(folder / "Hot.FLT.save") << "[PANELSTATE]\r\n11=1\r\n12=1\r\n14=1\r\n16=1\r\n26=1\r\n27=1\r\n"
+                                              "28=1\r\n29=1\r\n33=1\r\n34=1\r\n42=2\r\n43=2\r\n47=3\r\n80=1\r\n"
+                                              "81=1\r\n82=1\r\n83=1\r\n";
+    bench::Bench b(keep.options("C:\\Flights\\Hot.FLT"));
+    scenario::settle(b);
+    ASSERT_EQ(b.get("L:JPT_port_Max, bool"), 1);
+    pilot(b, "AXIS_THROTTLE_SET", 16383);
+    b.seconds(60);
+    EXPECT_NEAR(jpt_celsius(b, 1), 705, 5);
+}
+
+TEST(Relight, InTheAirTheStarterIsCutOnceWhenTheEngineBurnsAtFortyPercent) {
+    Cockpit b;
+    b->set("A:SIM ON GROUND, bool", 0);
+    stop_engine(*b, 1);  // a flame-out, the HP cock open again
+    b->mark();
+    b->key(69910);
+    EXPECT_EQ(transmitted(*b, 45, 1), 1u);
+    ASSERT_GT(run_until(*b, [&] { return b->get(SIM_STARTER[0]) == 0; }, 60), 0) << "the starter was never cut";
+    b->seconds(5);  // several once-a-second starter readings later
+    EXPECT_EQ(transmitted(*b, 45), 2u);  // engaged, then cut once
+    EXPECT_EQ(b->get(SIM_STARTER[0]), 0);
+    EXPECT_EQ(b->get(SIM_COMBUSTION[0]), 1);
+    EXPECT_EQ(b->get(SIM_N1[0]), 48);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(Recorder, WritesEachQuantityOnceASecondWithItsSummaryFile) {
     b.set("A:G FORCE, gforce", 2.25);
     b.set("A:INDICATED ALTITUDE, feet", 12000.5);
     b.set("A:AIRSPEED INDICATED, knots", 260.9);  // whole knots: 260
-    b.set("A:FUEL TANK SELECTOR:2, enum", 0);  // engine 2 flames out: no fuel flow
+    b.set("L:Throttle2Position,number", 0);  // HP cock 2 shut: engine 2 starves within 2 s
     b.seconds(110);  // 3 minutes 30 seconds in all
 
     struct Wanted {
@@ -111,8 +111,11 @@ TEST(Recorder, WritesEachQuantityOnceASecondWithItsSummaryFile) {
     for (const Wanted& w : wanted) {
         const auto lines = lines_of(folder / w.file);
         ASSERT_EQ(lines.size(), 210u) << w.file;
-        for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool running_down = std::string(w.file) == "fuelfloweng2.txt" && i >= 100 && i < 103;
+            if (running_down && lines[i] == w.first_100) continue;  // engine 2 still burning
             EXPECT_EQ(lines[i], i < 100 ? w.first_100 : w.last_110) << w.file << " line " << i + 1;
+        }
         EXPECT_EQ(content_of(folder / w.file).back(), '\n') << w.file;
     }
 

@@ -2,6 +2,7 @@
 #include "panels/elements.h"
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
+#include "systems/fuel/fuel.h"
 
 namespace tarmelon {
 
@@ -21,7 +22,10 @@ sdk::MOUSERECT mouse[] = {
     mouse_eol(),
 };
 
-void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+// The fuel system model runs on every pre-update.
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) update_fuel_system();
+}
 
 }  // namespace
 
