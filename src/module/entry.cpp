@@ -30,6 +30,7 @@ sdk::ELEMENT_HEADER* first_gauge_elements() {
 }  // namespace
 
 void TM_STDCALL module_init() {
+    link_gauge_elements();
     host_register_key_event_handler(key_event_handler);
 
     const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(state.core.moduleInstance),

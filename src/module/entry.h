@@ -6,6 +6,8 @@
 namespace tarmelon {
 
 void TM_STDCALL module_init();
+// Links every gauge's elements into their tree (the registry does it at load too).
+void link_gauge_elements();
 void TM_STDCALL module_deinit();
 
 // Each makes exactly one host call, on the element list of the first gauge in the linkage

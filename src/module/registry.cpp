@@ -69,10 +69,20 @@ const GaugeParts* const PARTS[GAUGE_COUNT] = {TM_GAUGE_REGISTRY(TM_PARTS_ROW)};
 sdk::GAUGEHDR headers[GAUGE_COUNT] = {TM_GAUGE_REGISTRY(TM_HEADER_ROW)};
 #undef TM_HEADER_ROW
 
-// Every gauge's elements are linked into their tree once, at load, before the simulator
-// reads them. (The parts are constant data, ready before any code of the module runs.)
-[[maybe_unused]] const bool elements_linked = [] {
+}  // namespace
+
+void link_gauge_elements() {
     for (std::size_t i = 0; i < GAUGE_COUNT; ++i) PARTS[i]->link(&headers[i]);
+}
+
+namespace {
+
+// Every gauge's elements are linked into their tree at load, before the simulator reads
+// them (the parts are constant data, ready before any code of the module runs), and again by
+// module_init: a gauge whose element records were initialised at load after this ran would
+// otherwise lose its links. Linking is idempotent.
+[[maybe_unused]] const bool elements_linked = [] {
+    link_gauge_elements();
     return true;
 }();
 
