@@ -1,11 +1,13 @@
 // The demo flight: the module loaded in the bench as the simulator would load it, narrated
-// step by step: connection, initial state, ready preset, the pilot at work, a saved flight,
-// and that flight loaded again with its cockpit.
+// step by step: connection, initial state, ready preset, the cockpit made cold and dark and
+// brought to life again (battery, ground power, pumps, push starts, generators, taxi power),
+// the pilot at work, a saved flight, and that flight loaded again with its cockpit.
 #include "demo.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -56,6 +58,80 @@ private:
     std::size_t texts_seen_ = 0;
     std::size_t console_seen_ = 0;
 };
+
+// One step of the pilot's: what it is, and the bench script lines that do it (clicks on the 2D
+// panels, the virtual cockpit's events, the pilot's inputs).
+void act(bench::Bench& b, Narrator& n, const std::string& what, std::initializer_list<const char*> lines) {
+    n.say("pilot: " + what);
+    for (const char* line : lines) b.exec(line);
+    n.frames(2);
+}
+
+// Runs whole seconds until the condition holds (at most the limit), telling the seconds.
+template <typename Condition>
+void until(bench::Bench& b, Narrator& n, double limit, Condition done) {
+    for (double t = 0; t < limit && !done(); t += 1.0) n.frames(b.options().fps);
+}
+
+// From cold and dark to both engines running on their generators, by the 2D panels and the
+// virtual cockpit, as a pilot does it: battery, ground power, pumps and cocks, push starts,
+// generators, ground power off, throttles up for the taxi.
+void start_from_cold(bench::Bench& b, Narrator& n) {
+    n.say("the pilot presses Power on the panel selector: the cold-and-dark preset");
+    std::cout << b.start("cold-and-dark");
+    for (const char* v : {"L:AircraftBattPos, number", "L:BusbarNeedle,number", "A:GENERAL ENG COMBUSTION:1, bool",
+                          "A:GENERAL ENG COMBUSTION:2, bool"})
+        n.show(v);
+
+    act(b, n, "battery guard up and switch on (virtual cockpit)", {"key 69698", "key 69699"});
+    n.show("L:BusbarNeedle,number");
+    act(b, n, "ground power on (trim panel)", {"click Trim_Panel 1740 900"});
+    n.show("L:BusbarNeedle,number");
+    n.show("L:ElecStartVolts, number");
+    act(b, n, "generator breakers in, generators and inverter 6 on, avionics master on",
+        {"click Elec_Panel 1545 705", "click Elec_Panel 1650 705", "key 69666", "key 69665", "key 69667",
+         "click Avionics_Panel 100 150"});
+    act(b, n, "LP cocks open under their covers, belly pumps on",
+        {"key 69701", "key 69700", "key 69703", "key 69702", "window open 400", "click Fuel_Panel 360 100",
+         "click Fuel_Panel 470 100"});
+    n.show("L:Engine1_fuel_pres_fail, bool");
+    act(b, n, "HP cocks: both throttles over the idle gate",
+        {"window open 1100", "click Throttles_Panel 670 500 right", "click Throttles_Panel 860 500 right"});
+    act(b, n, "engine masters and ignition on, No 1 start selected",
+        {"window open 300", "click EngStart_Controls 350 400", "click EngStart_Controls 200 400",
+         "click EngStart_Controls 610 400", "click EngStart_Controls 750 400", "click EngStart_Controls 60 110"});
+
+    const auto spooled = [&](int engine) {
+        return b.get("A:GENERAL ENG STARTER:" + std::to_string(engine) + ", bool") == 0 &&
+               b.get("A:GENERAL ENG COMBUSTION:" + std::to_string(engine) + ", bool") != 0;
+    };
+    act(b, n, "engine 1 push start (virtual cockpit)", {"key 69929"});
+    n.show("L:ElecStartVolts, number");
+    for (int i = 0; i < 3; ++i) {
+        until(b, n, 30, [&] { return spooled(1); });
+        n.show("A:TURB ENG CORRECTED N1:1, percent");
+        n.show("L:JPT1 Temp, number");
+    }
+    until(b, n, 60, [&] { return spooled(1); });
+    n.say(std::string("engine 1 ") + (spooled(1) ? "running, starter cut" : "not running"));
+    act(b, n, "No 2 start selected, engine 2 push start (panel)",
+        {"click EngStart_Controls 60 110", "click EngStart_Controls 870 110", "click EngStart_Controls 560 590"});
+    until(b, n, 120, [&] { return spooled(2); });
+    n.say(std::string("engine 2 ") + (spooled(2) ? "running, starter cut" : "not running"));
+    for (const char* v : {"A:TURB ENG CORRECTED N1:1, percent", "A:TURB ENG CORRECTED N1:2, percent",
+                          "A:GENERAL ENG MASTER ALTERNATOR:1, bool", "A:GENERAL ENG MASTER ALTERNATOR:2, bool",
+                          "L:BusbarNeedle,number",
+                          "L:oilPress_ENG1,number"})
+        n.show(v);
+    act(b, n, "ground power off: the generators carry the busbar", {"click Trim_Panel 1740 900"});
+    n.show("L:GroundUnitsShow, bool");
+    n.show("L:BusbarNeedle,number");
+    act(b, n, "throttles up for the taxi (throttle axis)", {"event AXIS_THROTTLE_SET -8000"});
+    n.frames(5 * b.options().fps);
+    for (const char* v : {"L:Throttle1Position,number", "A:TURB ENG CORRECTED N1:1, percent",
+                          "A:TURB ENG CORRECTED N1:2, percent", "L:Eng1FuelFlowND,number"})
+        n.show(v);
+}
 
 const char* const kCockpit[] = {
     "L:Lights_nav_POS, bool", "L:Lights_landing_POS, number", "L:AircraftBattPos, number",
@@ -114,6 +190,8 @@ int run_demo(bench::Options options) {
     }
     if (!open) n.say("SimConnect never answered");
     n.frames(2 * b.options().fps);
+
+    start_from_cold(b, n);
 
     // The pilot works the cockpit, then saves the flight.
     n.say("the pilot switches the nav lights off, the battery to 1 and strobe switch 1 to 2");
