@@ -11,6 +11,7 @@ struct AutopilotState {
     std::uint8_t apElevatorEngaged;
     std::uint8_t apRudderEngaged;
     std::int32_t pitchSetCache;     // degrees: the pitch selection as last read by its selector
+    std::uint32_t headingKnobDue;   // tick before which a heading or course knob click is a fast turn
 };
 
 }  // namespace tarmelon
