@@ -12,8 +12,6 @@ struct AutopilotState {
     std::uint8_t apRudderEngaged;
     std::int32_t pitchSetCache;     // degrees: the pitch selection as last read by its selector
     std::uint32_t headingKnobDue;   // tick before which a heading or course knob click is a fast turn
-    std::uint8_t apReadyLit;        // the READY magnetic indicator shows
-    std::uint8_t apInLit;           // the IN magnetic indicator shows
 };
 
 }  // namespace tarmelon

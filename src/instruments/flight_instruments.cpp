@@ -215,17 +215,12 @@ void update_trim_needles() {
     set_int("L:AirBrakeTrimNeedle,number", get_int("A:SPOILERS LEFT POSITION, Percent"));
 }
 
-void update_ap_magnetic_indicators() {
-    set_int("L:AP_ready_light,bool", state.autopilot.apReadyLit == 1 ? 0 : 1);
-    set_int("L:AP_engaged_light,bool", state.autopilot.apInLit == 1 ? 0 : 1);
-}
-
 void update_magnetic_compass() {
     const std::int64_t c = static_cast<std::int64_t>(truncate_i32(read_token(TOKEN_MAGNETIC_COMPASS))) * 10;
     set_int("L:WhiskeyCompass,number", truncate_i32(static_cast<double>(c)));
 }
 
-void update_ap_compass_card() {
+void update_autopilot_compass_card() {
     if (attitude_powered()) set_double("L:Autopilot_compass_card,number", read_token(TOKEN_HEADING) * 10.0);
 }
 

@@ -1,6 +1,6 @@
 // The virtual cockpit's flight instruments: G-meter, altimeter, airspeed, vertical speed,
 // main and standby attitude indicators, Mach meter, slip ball, trim and airbrake needles,
-// magnetic compass, autopilot compass card and magnetic indicators, gyro heading pointer
+// magnetic compass, autopilot compass card, gyro heading pointer
 // and its setting knob. Each per-frame routine is one row of the frame driver's list; the
 // G-meter reset, the attitude indicator's erect action and the gyro knob are routines of
 // the virtual cockpit's click spots.
@@ -11,7 +11,8 @@
 //   ALTITUDE, Feet", "A:VERTICAL SPEED, Feet per second", "A:PITOT ICE PCT, Percent", the
 //   elevator, aileron and rudder trim and left spoiler percentages; the standby attitude
 //   indicator's switch and cage, the standby altimeter's reset status; inverters 1, 2 and 6
-//   (state.electrical), the autopilot's READY and IN indicators (state.autopilot).
+//   (state.electrical). (The autopilot's READY and IN magnetic indicators are the
+//   autopilot's own frame row.)
 // Writes: the instruments' "L:" variables named in each routine.
 //
 // Example: at 1 g (token 351 = 624) "L:GFORCE, number" reads 500 and both extreme hands 50;
@@ -32,9 +33,8 @@ void update_vertical_speed();
 void update_attitude_indicator();
 void update_mach_meter();
 void update_trim_needles();          // elevator, aileron and rudder trims, airbrakes
-void update_ap_magnetic_indicators();
 void update_magnetic_compass();
-void update_ap_compass_card();
+void update_autopilot_compass_card();  // the flight instruments' card, on inverter 1 or 2
 void update_gyro_heading_pointer();
 
 // ---- virtual cockpit ---------------------------------------------------------------------
