@@ -5,14 +5,15 @@
 // 0.48 W, heading 270, on runway 27, field elevation 250 ft):
 //   TMV  VOR 113.60 MHz at 52.30 N, 0.20 W (12 NM east-south-east of the field), 130 NM range;
 //   KLO  VOR 116.20 MHz at 52.70 N, 0.90 W (25 NM north-west), 130 NM range;
-//   ITM  ILS 110.30 MHz, runway 27: localiser at 52.36 N, 0.50 W (the far end), front course
+//   ITM  ILS 109.50 MHz, runway 27: localiser at 52.36 N, 0.50 W (the far end), front course
 //        270, 25 NM range within 35 degrees of the centreline, 2.5 degrees full scale;
 //        glide path 3 degrees from 52.36 N, 0.47 W (the threshold), 10 NM range within 8
 //        degrees of the centreline, 0.7 degrees full scale; outer, middle and inner markers
 //        on the extended centreline 4.5, 0.6 and 0.15 NM east of the threshold, received
 //        within 0.4, 0.2 and 0.08 NM of them.
-// Receiver n listens to the station whose frequency "A:NAV ACTIVE FREQUENCY:n, MHz" names
-// (within 5 kHz); with any other value NAV1 listens to TMV and NAV2 to ITM.
+// Receiver n listens to the station whose frequency "A:NAV ACTIVE FREQUENCY:n" names, in
+// MHz (113.6, within 5 kHz) or as the radios keep it, 16-bit BCD without the leading 1
+// (0x1360); tuned to anything else it receives nothing.
 //
 // Keeps (per receiver n = 1, 2; recomputed every step from A:PLANE LATITUDE, LONGITUDE,
 // ALTITUDE, A:PLANE HEADING DEGREES MAGNETIC and A:NAV OBS:n):
@@ -61,9 +62,8 @@ struct Station {
 constexpr Station kStations[] = {
     {"TMV", Kind::Vor, 113.60, 52.30, -0.20, 130.0, 0.0, 0.0, 0.0, 0.0},
     {"KLO", Kind::Vor, 116.20, 52.70, -0.90, 130.0, 0.0, 0.0, 0.0, 0.0},
-    {"ITM", Kind::Ils, 110.30, 52.36, -0.50, 25.0, 270.0, 52.36, -0.47, 250.0},
+    {"ITM", Kind::Ils, 109.50, 52.36, -0.50, 25.0, 270.0, 52.36, -0.47, 250.0},
 };
-constexpr std::size_t kDefaultStation[2] = {0, 2};  // TMV for NAV1, ITM for NAV2
 
 constexpr double kLocaliserWidth = 35.0;   // degrees either side of the centreline received
 constexpr double kLocaliserFullScale = 2.5;
@@ -130,11 +130,19 @@ Leg leg_from(double lat, double lon, double at_lat, double at_lon) {
     return {std::hypot(north, east), wrap360(std::atan2(east, north) * 180.0 / kPi)};
 }
 
-const Station& tuned(const Context& c, int n) {
+// A frequency in MHz as the radios keep it: 16-bit BCD of the tens of MHz down to the
+// hundredths, the leading 1 dropped (113.60 is 0x1360).
+double bcd16(double mhz) {
+    const long hundredths = std::lround(mhz * 100.0) - 10000;
+    return static_cast<double>((hundredths / 1000) * 4096 + (hundredths / 100 % 10) * 256 + (hundredths / 10 % 10) * 16 +
+                               hundredths % 10);
+}
+
+const Station* tuned(const Context& c, int n) {
     const double f = c.get(kReceiver[n].frequency);
     for (const Station& s : kStations)
-        if (std::fabs(f - s.mhz) < 0.005) return s;
-    return kStations[kDefaultStation[n]];
+        if (std::fabs(f - s.mhz) < 0.005 || f == bcd16(s.mhz)) return &s;
+    return nullptr;
 }
 
 struct Reception {
@@ -147,10 +155,12 @@ struct Reception {
 };
 
 Reception receive(const Context& c, int n) {
-    const Station& s = tuned(c, n);
+    Reception r;
+    const Station* station = tuned(c, n);
+    if (station == nullptr) return r;
+    const Station& s = *station;
     const double lat = c.get(kLatitude), lon = c.get(kLongitude);
     const Leg leg = leg_from(s.lat, s.lon, lat, lon);
-    Reception r;
     r.nm = leg.nm;
     r.radial = leg.bearing;
     if (s.kind == Kind::Vor) {
@@ -226,17 +236,6 @@ void step(Context& c, double) {
     c.set(kMarkerState, marker_state(c));
 }
 
-constexpr RestValue kAtRest[] = {
-    {"A:NAV ACTIVE FREQUENCY:1, MHz", 113.60},
-    {"A:NAV ACTIVE FREQUENCY:2, MHz", 110.30},
-    {kGpsDrivesNav1, 0.0},
-    {"A:GPS WP CROSS TRK, number", 0.0},
-    {"A:GPS WP BEARING, degrees", 0.0},
-    {"A:GPS WP BEARING VALID, bool", 0.0},
-    {"A:GPS IS ACTIVE FLIGHT PLAN, bool", 0.0},
-    {kGpsWaypointActive, 0.0},
-};
-
 constexpr TokenRow kTokens[] = {
     {40, "A:NAV CDI:1, number", 1.0},
     {41, "A:NAV GSI:1, number", 1.0},
@@ -261,6 +260,7 @@ constexpr TokenRow kTokens[] = {
 
 }  // namespace
 
-const System kNavaids{"navaids", kAtRest, kTokens, {}, {}, step};
+// Nothing of its own at rest: the radios keep the frequencies, the GPS its values.
+const System kNavaids{"navaids", {}, kTokens, {}, {}, step};
 
 }  // namespace bench::sim

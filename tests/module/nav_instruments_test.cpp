@@ -62,6 +62,7 @@ TEST(NavInstruments, Vor1OnVlocAndOnGps) {
     EXPECT_EQ(c.get("L:HSI_course_dev,number"), 500);
     EXPECT_EQ(c.get("L:HSI_miles_flag,bool"), 1);
     // GPS source without a flight plan: the needle parks at 0 and the miles flag shows.
+    c.set(GPS_PLAN, 0), c.set(GPS_WAYPOINT, 0);
     c.token(SOURCE, 1);
     c.token(NAV1_SIGNAL, 300);
     c.token(GPS_XTK, 500);
@@ -75,10 +76,18 @@ TEST(NavInstruments, Vor1OnVlocAndOnGps) {
     c.run(1);
     EXPECT_EQ(c.get("L:HSI_miles_flag,bool"), 0);  // a plan alone clears the miles flag
     EXPECT_EQ(c.get("L:VOR1_localiser_needle,number"), 0);
+    // With a waypoint too the bars follow the GPS's cross-track (500 here; a simulated GPS
+    // may give its own from the aircraft's place: the bars follow what it gives).
     c.set(GPS_WAYPOINT, 1);
+    c.token(GPS_XTK, 500);
     c.run(1);
-    EXPECT_EQ(c.get("L:VOR1_localiser_needle,number"), 530);
-    EXPECT_EQ(c.get("L:HSI_course_dev,number"), 525);
+    const double xtk = c.b().token(GPS_XTK) / 100.0;
+    EXPECT_EQ(c.get("L:VOR1_localiser_needle,number"), std::trunc((xtk * 10 + 740) * 100 / 149));
+    EXPECT_NEAR(c.get("L:HSI_course_dev,number"), (xtk + 100) / 200 * 1000, 1e-5);
+    if (xtk == 5) {
+        EXPECT_EQ(c.get("L:VOR1_localiser_needle,number"), 530);
+        EXPECT_EQ(c.get("L:HSI_course_dev,number"), 525);
+    }
 }
 
 TEST(NavInstruments, GlideslopeNeedlesAndFlags) {
@@ -185,12 +194,14 @@ TEST(NavInstruments, HsiDrumsCardAndBearingPointer) {
 
     c.set(HEADING, 355);
     c.run(1);  // the receiver works on the new heading; the test then gives its reading
+    nav1_receiving(c, 0);
     c.token(REL_BEARING, 10);  // the station 5 degrees east of north
     c.run(1);
     EXPECT_EQ(c.get("L:HSI_compass_card,number"), 3550);
     EXPECT_EQ(c.get("L:HSI_green_pointer,number"), 25);
     c.set(HEADING, 90);
     c.run(1);
+    nav1_receiving(c, 0);
     c.token(REL_BEARING, 90);
     EXPECT_EQ(c.after("L:HSI_green_pointer,number"), 250);
     // Losing the station leaves the pointer where it was; the GPS's bearing then moves it.
@@ -381,6 +392,7 @@ void fly_to(Cockpit& c, double radial, double nm) {
 
 TEST(NavInstruments, FlyingTheBenchVorRadialMovesTheNeedles) {
     Cockpit c;
+    c.set("A:NAV ACTIVE FREQUENCY:1, MHz", 0x1360);  // 113.60, as the radio keeps it
     c.b().key(VOR1_SET, 90);
     c.set(HEADING, 90);
     fly_to(c, 90, 20);
@@ -401,7 +413,13 @@ TEST(NavInstruments, FlyingTheBenchVorRadialMovesTheNeedles) {
     EXPECT_EQ(c.get("L:VOR1_to_flag,bool"), 1);
     EXPECT_LT(c.get("L:HSI_course_dev,number"), 360);
     EXPECT_GT(c.get("L:HSI_green_pointer,number"), 980);  // the station ahead, a little left
-    // Out of range: flags.
+    // Retuned to nothing, or out of range: flags.
+    c.set("A:NAV ACTIVE FREQUENCY:1, MHz", 0x1370);
+    c.run(1);
+    EXPECT_EQ(c.get("L:VOR1_localiser_flag, bool"), 1);
+    c.set("A:NAV ACTIVE FREQUENCY:1, MHz", 113.6);  // the same station by MHz
+    c.run(1);
+    EXPECT_EQ(c.get("L:VOR1_localiser_flag, bool"), 0);
     fly_to(c, 90, 140);
     EXPECT_EQ(c.get("L:VOR1_localiser_flag, bool"), 1);
     EXPECT_EQ(c.get("L:HSI_miles_flag,bool"), 1);
