@@ -7,6 +7,7 @@
 #include "autopilot/autopilot_state.h"
 #include "avionics/transponder_state.h"
 #include "checklist/checklist_state.h"
+#include "instruments/instruments_state.h"
 #include "module/module_state.h"
 #include "panels/selector_state.h"
 #include "persist/preset_state.h"
@@ -35,6 +36,7 @@ struct ModuleState {
     LightingState lighting;
     AutopilotState autopilot;
     TransponderState transponder;
+    InstrumentsState instruments;
     SelectorState selector;
     ChecklistState checklist;
     RecorderState recorder;

@@ -84,6 +84,7 @@ extern const System kGear;
 extern const System kLights;
 extern const System kCanopy;
 extern const System kRadios;
+extern const System kNavaids;
 extern const System kWorld;
 extern const System kFlight;
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "instruments/flight_instruments.h"
+#include "instruments/nav_instruments.h"
 #include "panels/adaptors.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
@@ -48,6 +50,7 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
+    routine(69671, attitude_indicator_erect),
     left_click(69681, engine1_ignition_mouse),
     routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
     routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
@@ -59,6 +62,18 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
     routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
     routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    routine(69704, vor1_obs_decrease),
+    routine(69705, vor1_obs_increase),
+    routine(69712, g_meter_reset),
+    routine(69713, gyro_knob_decrease),
+    routine(69714, gyro_knob_increase),
+    // 69715 and 69716 are click spots without an action.
+    routine(69717, vor2_obs_decrease),
+    routine(69718, vor2_obs_increase),
+    routine(69719, hsi_course_decrease),
+    routine(69720, hsi_course_increase),
+    routine(69721, hsi_heading_bug_decrease),
+    routine(69728, hsi_heading_bug_increase),
     left_click(69731, read_voltage_mouse),
     routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
