@@ -18,6 +18,10 @@ void canopy_toggle();
 // Notes whether the simulator's canopy is open at all.
 void note_canopy_position();
 
+// The gear panel's look at the canopy (whole percent): fully closed or fully open is noted,
+// anything between leaves what was last seen.
+void note_canopy_closed_or_open(int percent);
+
 // Every frame: the misting cycle and its six variables.
 void canopy_misting();
 

@@ -8,6 +8,7 @@
 #include "core/tokens.h"
 #include "core/vars.h"
 #include "state.h"
+#include "systems/canopy/canopy.h"
 
 namespace tarmelon {
 
@@ -134,13 +135,7 @@ void update_gear_panel() {
     set_int("L:curGearPos_left, number", h.portGearPercent);
     set_int("L:curGearPos_right, number", h.stbdGearPercent);
 
-    if (canopy == 0) {
-        state.canopy.canopyClosed = 1;
-        state.canopy.canopyFullyOpenSeen = 0;
-    } else if (canopy == 100) {
-        state.canopy.canopyClosed = 0;
-        state.canopy.canopyFullyOpenSeen = 1;
-    }
+    note_canopy_closed_or_open(canopy);
 }
 
 double gear_red_lamp(GearLeg leg) {
