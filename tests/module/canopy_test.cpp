@@ -221,4 +221,26 @@ TEST(TipTanks, TheJettisonSwitchIsGuardedAndSpringsBackWithinTwoSeconds) {
     EXPECT_TRUE(b.key_log().empty() || count_key(b, 66389) == 0u);
 }
 
+// A restored cockpit keeps the guarded switches' positions; their guards and levers follow, so
+// the next virtual-cockpit click starts from what the panel shows.
+TEST(TipTanks, RestoredGuardedSwitchesBringTheirGuardsAndLevers) {
+    scenario::TempRoot root;
+    bench::Bench b(root.options("C:\\Flights\\Guards.FLT"));
+    b.start("ready");
+    b.window("open", GEAR_WINDOW);
+    b.click("GearFlaps_Panel", 500, 100, RIGHT);
+    b.click("GearFlaps_Panel", 50, 700, RIGHT);
+    b.exec("save \"C:\\Flights\\Guards.FLT\"");
+    b.frames(2);
+    // Elsewhere the guards were shut in the model alone.
+    b.set("L:Gearpan_Fueltank_jet_guard,bool", 0);
+    b.set("L:Gearpan_canopy_guard,bool", 0);
+    b.load();
+    b.seconds(6);
+    EXPECT_EQ(tip_tanks(b), (std::vector<double>{1, 1, 0}));
+    EXPECT_EQ(lift(b), (std::vector<double>{1, 1, 0}));
+    b.key(69907);  // the lever under the open guard: jettison
+    EXPECT_EQ(tip_tanks(b), (std::vector<double>{2, 1, 1}));
+}
+
 }  // namespace
