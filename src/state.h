@@ -17,7 +17,9 @@
 #include "systems/canopy/canopy_state.h"
 #include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
+#include "systems/flight_controls/flight_controls_state.h"
 #include "systems/fuel/fuel_state.h"
+#include "systems/hydraulics/hydraulics_state.h"
 #include "systems/lighting/lighting_state.h"
 
 namespace tarmelon {
@@ -31,6 +33,8 @@ struct ModuleState {
     ElectricalState electrical;
     FuelState fuel;
     EngineState engines;
+    HydraulicsState hydraulics;
+    FlightControlsState flightControls;
     CanopyState canopy;
     CabinState cabin;
     LightingState lighting;

@@ -29,7 +29,7 @@ using sim::KeyAction;
 
 // Every simulated system, in the order it is reset and stepped.
 const sim::System* const kSystems[] = {
-    &sim::kWorld, &sim::kElectrical, &sim::kRadios, &sim::kGear,   &sim::kFuel,
+    &sim::kWorld, &sim::kElectrical, &sim::kRadios, &sim::kGear,   &sim::kControls, &sim::kFuel,
     &sim::kEngines, &sim::kLights,   &sim::kCanopy, &sim::kFlight, &sim::kNavaids,
 };
 

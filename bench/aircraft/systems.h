@@ -81,6 +81,7 @@ extern const System kElectrical;
 extern const System kEngines;
 extern const System kFuel;
 extern const System kGear;
+extern const System kControls;
 extern const System kLights;
 extern const System kCanopy;
 extern const System kRadios;

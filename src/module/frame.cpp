@@ -21,7 +21,9 @@
 #include "systems/electrical/battery.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/trims.h"
 #include "systems/fuel/fuel.h"
+#include "systems/hydraulics/hydraulics.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/flight_instruments.h"
 #include "instruments/heading_repeaters.h"
@@ -106,6 +108,7 @@ constexpr FrameStep PRE_UPDATE[] = {
 
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
+    {"aileron trim switches and trim timers", update_trim_switches_vc},
     {"G-meter", update_g_meter},
     {"JPT 1 and 2", update_jpt_needles},
     {"RPM 1 and 2", update_rpm_needles},
@@ -124,6 +127,7 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"generator 1 and 2 failure lights", update_generator_fail_lights},
     {"engine fire lights", update_engine_fire_lights},
     {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
+    {"hydraulic and brake pressure needles", update_hydraulic_needles_vc},
     {"VOR 1 card", update_vor1_compass_card},
     {"VOR 1 lights", update_vor1_source_lights},
     {"VOR 1 flags", update_vor1_flags},
@@ -146,8 +150,11 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"marker lights", update_marker_lights},
     {"standby inverter indicator", update_standby_inverter_indicator},
     {"throttle lever positions", update_throttle_levers},
+    {"rudder, tail and aileron trim selectors", update_trim_drives},
+    {"canopy", update_canopy},
     {"electric-start lights", update_start_lamps},
     {"gyro pointer", update_gyro_pointer},
+    {"toe brakes", update_toe_brakes},
     {"smoke and contrails", update_exhaust_effects},
 };
 

@@ -10,13 +10,17 @@
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
+#include "panels/gauges/GearFlaps_Panel.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
+#include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel_controls.h"
 #include "systems/fuel/fuel_panel.h"
+#include "systems/fuel/tip_tanks.h"
 
 namespace tarmelon {
 
@@ -45,12 +49,23 @@ constexpr Click LP_COCK_CLICK{3, 3000};
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69639, aileron_trim_decrease_mouse),
+    left_click(69640, aileron_trim_increase_mouse),
+    left_click(69652, aileron_trim_decrease_mouse),
+    left_click(69653, aileron_trim_increase_mouse),
+    left_click(69654, tail_trim_decrease_mouse),
+    left_click(69655, tail_trim_increase_mouse),
+    left_click(69656, rudder_trim_decrease_mouse),
+    left_click(69657, rudder_trim_increase_mouse),
     left_click(69664, ground_power_mouse),
     left_click(69665, generator_2_mouse),
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
     routine(69671, attitude_indicator_erect),
+    routine(69672, with_click_if_moved<dive_brake_selector_up, Click{3, -8000}>),
+    routine(69673, with_click_if_moved<dive_brake_selector_down, Click{3, -8000}>),
+    routine(69680, with_click<aileron_gearing_switch, Click{2, -5000}>),
     left_click(69681, engine1_ignition_mouse),
     routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
     routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
@@ -79,16 +94,29 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
     routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
     routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
+    left_click(69753, gear_up_mouse),
+    left_click(69760, gear_down_mouse),
+    left_click(69761, flap_lever_mouse),
+    routine(69906, with_click<tip_tank_guard_vc, Click{3, -8000}>),
+    routine(69907, with_click<tip_tank_lever_vc, Click{2, -8000}>),
+    routine(69908, with_click<canopy_lift_guard_vc, Click{3, -8000}>),
+    routine(69909, with_click<canopy_lift_lever_vc, Click{2, -8000}>),
     routine(69910, relight<1>),
     routine(69911, relight<2>),
     routine(69912, with_click<guarded_switch_guard<GuardedSwitch::ABANDON>, Click{3, -8000}>),
     routine(69913, with_click<guarded_switch_lever<GuardedSwitch::ABANDON>, Click{2, -8000}>),
     routine(69920, with_click<guarded_switch_guard<GuardedSwitch::PRESSURE_DUMP>, Click{3, -8000}>),
     routine(69921, with_click<guarded_switch_lever<GuardedSwitch::PRESSURE_DUMP>, Click{2, -8000}>),
+    routine(69922, dive_brake_lever),
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
+    routine(69941, canopy_taxi_prop),
+    routine(69942, canopy_close_if_open),
+    routine(69945, canopy_jettison_lever),
+    routine(69975, canopy_handle_left),
+    routine(69976, canopy_handle_right),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
