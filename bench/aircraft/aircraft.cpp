@@ -11,12 +11,12 @@ namespace bench {
 namespace sim {
 
 double Context::get(std::string_view name) const {
-    auto parsed = parse_variable_name(name);
+    const VariableName* parsed = cached_variable_name(name);
     return parsed ? vars_.get(parsed->key) : 0.0;
 }
 
 void Context::set(std::string_view name, double value) {
-    if (auto parsed = parse_variable_name(name)) vars_.set(*parsed, value);
+    if (const VariableName* parsed = cached_variable_name(name)) vars_.set(*parsed, value);
 }
 
 void Context::toggle(std::string_view name) { set(name, get(name) != 0.0 ? 0.0 : 1.0); }
@@ -59,7 +59,7 @@ const sim::SimEventRow* sim_event_row(std::string_view name) {
 }  // namespace
 
 double Aircraft::get(std::string_view name) const {
-    auto parsed = parse_variable_name(name);
+    const VariableName* parsed = cached_variable_name(name);
     return parsed ? vars_.get(parsed->key) : 0.0;
 }
 

@@ -159,7 +159,7 @@ void TM_STDCALL set_named_variable_value(sdk::ID id, sdk::FLOAT64 value) {
         ++b->host_calls.named_variables;
         const std::string* display = b->vars.named_display(id);
         if (display == nullptr) return b->fault("set_named_variable_value with unknown id " + std::to_string(id));
-        if (auto parsed = parse_variable_name(*display)) b->vars.set(*parsed, value);
+        if (const VariableName* parsed = cached_variable_name(*display)) b->vars.set(*parsed, value);
     });
 }
 

@@ -27,13 +27,17 @@ scstandin::Host standin_host() {
     host.read_var = [](const std::string& datum, const std::string&) -> double {
         Bench::Impl* b = active_bench();
         if (b == nullptr) return 0.0;
-        auto name = parse_variable_name("A:" + datum);
+        thread_local std::string spelling;
+        spelling.assign("A:").append(datum);
+        const VariableName* name = cached_variable_name(spelling);
         return name ? b->vars.get(name->key) : 0.0;
     };
     host.write_var = [](const std::string& datum, const std::string&, double value) {
         Bench::Impl* b = active_bench();
         if (b == nullptr) return;
-        if (auto name = parse_variable_name("A:" + datum)) b->vars.set(*name, value);
+        thread_local std::string spelling;
+        spelling.assign("A:").append(datum);
+        if (const VariableName* name = cached_variable_name(spelling)) b->vars.set(*name, value);
     };
     host.sim_event = [](const std::string& name, std::uint32_t data) {
         Bench::Impl* b = active_bench();

@@ -1,5 +1,7 @@
 #include "variables.h"
 
+#include <unordered_map>
+
 #include "text.h"
 
 namespace bench {
@@ -37,6 +39,25 @@ std::optional<VariableName> parse_variable_name(std::string_view text) {
     name.key = upper(name.display);
     name.unit = std::string(unit);
     return name;
+}
+
+namespace {
+struct SpellingHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+}  // namespace
+
+const VariableName* cached_variable_name(std::string_view text) {
+    // Bounded: a script that names endless new variables only empties it now and then.
+    constexpr std::size_t kMaxSpellings = 8192;
+    thread_local std::unordered_map<std::string, std::optional<VariableName>, SpellingHash, std::equal_to<>> cache;
+    auto it = cache.find(text);
+    if (it == cache.end()) {
+        if (cache.size() >= kMaxSpellings) cache.clear();
+        it = cache.emplace(std::string(text), parse_variable_name(text)).first;
+    }
+    return it->second ? &*it->second : nullptr;
 }
 
 double Variables::get(std::string_view key) const {

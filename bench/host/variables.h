@@ -22,6 +22,10 @@ struct VariableName {
 // Splits "L:Lights_nav_POS, bool" into its identity and unit. Nothing when the text has no
 // known prefix (L, A, E, P, K), no name, or is unreasonably long.
 std::optional<VariableName> parse_variable_name(std::string_view text);
+// The same, remembered by spelling: the simulated aircraft and the host ask for the same few
+// hundred spellings every frame. Null when the text is no variable. The pointer holds until
+// the next call on this thread.
+const VariableName* cached_variable_name(std::string_view text);
 
 class Variables {
 public:
