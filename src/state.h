@@ -17,6 +17,7 @@
 #include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
 #include "systems/fuel/fuel_state.h"
+#include "systems/hydraulics/hydraulics_state.h"
 #include "systems/lighting/lighting_state.h"
 
 namespace tarmelon {
@@ -30,6 +31,7 @@ struct ModuleState {
     ElectricalState electrical;
     FuelState fuel;
     EngineState engines;
+    HydraulicsState hydraulics;
     CanopyState canopy;
     CabinState cabin;
     LightingState lighting;

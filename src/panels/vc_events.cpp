@@ -8,6 +8,7 @@
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
+#include "panels/gauges/Oxygen_Panel.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -15,6 +16,7 @@
 #include "systems/engines/engines.h"
 #include "systems/fuel/fuel_controls.h"
 #include "systems/fuel/fuel_panel.h"
+#include "systems/lighting/lighting.h"
 
 namespace tarmelon {
 
@@ -43,6 +45,18 @@ constexpr Click LP_COCK_CLICK{3, 3000};
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69632, taxi_lights_mouse),
+    left_click(69633, nav_lights_mouse),
+    left_click(69634, ident_lights_upper_mouse),
+    left_click(69635, ident_lights_lower_mouse),
+    left_click(69636, lights_master_mouse),
+    left_click(69637, landing_lights_mouse),
+    right_click(69638, landing_lights_mouse),
+    left_click(69641, photoflash_lever_mouse),
+    routine(69648, with_click<flare_jettison_guard_vc, Click{1, -10000}>),
+    routine(69649, with_click<flare_jettison_lever_vc, Click{1, -10000}>),
+    left_click(69650, port_anti_ice_mouse),
+    left_click(69651, stbd_anti_ice_mouse),
     left_click(69664, ground_power_mouse),
     left_click(69665, generator_2_mouse),
     left_click(69666, generator_1_mouse),
@@ -51,14 +65,22 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69681, engine1_ignition_mouse),
     routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
     routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
+    left_click(69684, canopy_heat_mouse),
+    left_click(69685, pitot_heat_mouse),
+    left_click(69686, vent_valves_mouse),
     left_click(69687, port_wing_transfer_mouse),
     left_click(69688, stbd_wing_transfer_mouse),
+    left_click(69689, compass_gyro_mouse),
+    left_click(69696, engine_air_1_mouse),
+    left_click(69697, engine_air_2_mouse),
     routine(69698, battery_guard_vc),
     routine(69699, battery_lever_vc),
     routine(69700, with_click<port_lp_cock_cover_vc, LP_COCK_CLICK>),
     routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
     routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
     routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    left_click(69729, air_inlet_mouse),
+    left_click(69730, oxygen_valve_mouse),
     left_click(69731, read_voltage_mouse),
     routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
@@ -72,8 +94,14 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69921, with_click<guarded_switch_lever<GuardedSwitch::PRESSURE_DUMP>, Click{2, -8000}>),
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
+    routine(69925, with_click<tank_fire_button, Click{3, 1000}>),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
+    routine(69937, with_click_if<camera_guard, Click{2, 0}>),
+    routine(69938, with_click_if<camera_button, Click{3, 0}>),
+    routine(69939, flare_button),
+    routine(69940, push_to_transmit),
+    left_click(69943, photoflash_lever_mouse),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
