@@ -3,7 +3,7 @@
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
-// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp, flight.cpp), each a table of its values at
+// gear.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once
@@ -29,6 +29,11 @@ struct Memory {
     double engine_fuel_flow_after_step[2] = {0.0, 0.0};
     double engine_oil_after_step[2] = {0.0, 0.0};
     double engine_starved_seconds[2] = {0.0, 0.0};  // a running engine without fuel, so far
+    // The photoflash doors (the tail hook): the position they travel towards, and where the
+    // last step left them (a different value was written from outside, e.g. a hand pump,
+    // and becomes where they stay).
+    double tail_hook_target = 0.0;
+    double tail_hook_after_step = 0.0;
 };
 }  // namespace sim
 

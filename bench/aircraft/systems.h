@@ -83,6 +83,8 @@ extern const System kFuel;
 extern const System kGear;
 extern const System kLights;
 extern const System kCanopy;
+extern const System kPhotoflash;
+extern const System kCabin;
 extern const System kRadios;
 extern const System kWorld;
 extern const System kFlight;

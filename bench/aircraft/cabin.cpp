@@ -1,0 +1,50 @@
+// The air around the aircraft and the engines' anti-icing.
+//
+// Keeps: A:AMBIENT TEMPERATURE (celsius) and A:AMBIENT PRESSURE (inches of mercury), which
+// follow A:PLANE ALTITUDE every step by the standard atmosphere (15 C and 29.92 inHg at sea
+// level, 2 C colder per 1000 ft up to -56.5 C at 36089 ft; at 250 ft 14.5 C and 29.65 inHg,
+// at 40000 ft -56.5 C and 5.54 inHg); A:ENG ANTI ICE:1 and :2 (0 at rest).
+// Moved by: the altitude (scripts `set "A:PLANE ALTITUDE, feet" 40000` or `token 74
+// 40000`); key events ANTI_ICE_SET_ENG1 (66488) and ANTI_ICE_SET_ENG2 (66489), each setting
+// its engine's anti-ice to the parameter (0 off, anything else on).
+#include <algorithm>
+#include <cmath>
+
+#include "systems.h"
+
+namespace bench::sim {
+namespace {
+
+constexpr const char* kAltitude = "A:PLANE ALTITUDE, feet";
+constexpr const char* kTemperature = "A:AMBIENT TEMPERATURE, celsius";
+constexpr const char* kPressure = "A:AMBIENT PRESSURE, inHg";
+
+constexpr RestValue kAtRest[] = {
+    {kTemperature, 14.505},
+    {kPressure, 29.65},
+    {"A:ENG ANTI ICE:1, bool", 0.0},
+    {"A:ENG ANTI ICE:2, bool", 0.0},
+};
+
+constexpr KeyRow kKeys[] = {
+    {66488, "ANTI_ICE_SET_ENG1", KeyAction::Custom, "A:ENG ANTI ICE:1, bool",
+     [](Context& c, std::uint32_t on) { c.set("A:ENG ANTI ICE:1, bool", on != 0 ? 1.0 : 0.0); }},
+    {66489, "ANTI_ICE_SET_ENG2", KeyAction::Custom, "A:ENG ANTI ICE:2, bool",
+     [](Context& c, std::uint32_t on) { c.set("A:ENG ANTI ICE:2, bool", on != 0 ? 1.0 : 0.0); }},
+};
+
+void atmosphere(Context& c, double) {
+    constexpr double kTropopauseFeet = 36089.0;
+    const double feet = std::clamp(c.get(kAltitude), -2000.0, 80000.0);
+    const double kelvin = 288.15 - 0.0019812 * std::min(feet, kTropopauseFeet);
+    double inhg = 29.92126 * std::pow(kelvin / 288.15, 5.25588);
+    if (feet > kTropopauseFeet) inhg *= std::exp(-(feet - kTropopauseFeet) / 20806.0);
+    c.set(kTemperature, kelvin - 273.15);
+    c.set(kPressure, inhg);
+}
+
+}  // namespace
+
+const System kCabin{"cabin", kAtRest, {}, kKeys, {}, &atmosphere};
+
+}  // namespace bench::sim
