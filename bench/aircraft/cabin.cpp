@@ -3,7 +3,8 @@
 // Keeps: A:AMBIENT TEMPERATURE (celsius) and A:AMBIENT PRESSURE (inches of mercury), which
 // follow A:PLANE ALTITUDE every step by the standard atmosphere (15 C and 29.92 inHg at sea
 // level, 2 C colder per 1000 ft up to -56.5 C at 36089 ft; at 250 ft 14.5 C and 29.65 inHg,
-// at 40000 ft -56.5 C and 5.54 inHg); A:ENG ANTI ICE:1 and :2 (0 at rest).
+// at 40000 ft -56.5 C and 5.54 inHg); A:ENG ANTI ICE:1 and :2 (0 at rest); the fuel tank
+// fire input A:FUEL TANK ON FIRE (token 980, 0 at rest; `token 980 1` starts a fire).
 // Moved by: the altitude (scripts `set "A:PLANE ALTITUDE, feet" 40000` or `token 74
 // 40000`); key events ANTI_ICE_SET_ENG1 (66488) and ANTI_ICE_SET_ENG2 (66489), each setting
 // its engine's anti-ice to the parameter (0 off, anything else on).
@@ -24,6 +25,11 @@ constexpr RestValue kAtRest[] = {
     {kPressure, 29.65},
     {"A:ENG ANTI ICE:1, bool", 0.0},
     {"A:ENG ANTI ICE:2, bool", 0.0},
+    {"A:FUEL TANK ON FIRE, bool", 0.0},
+};
+
+constexpr TokenRow kTokens[] = {
+    {980, "A:FUEL TANK ON FIRE, bool", 1.0},
 };
 
 constexpr KeyRow kKeys[] = {
@@ -45,6 +51,6 @@ void atmosphere(Context& c, double) {
 
 }  // namespace
 
-const System kCabin{"cabin", kAtRest, {}, kKeys, {}, &atmosphere};
+const System kCabin{"cabin", kAtRest, kTokens, kKeys, {}, &atmosphere};
 
 }  // namespace bench::sim
