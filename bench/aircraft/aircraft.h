@@ -34,6 +34,12 @@ struct Memory {
     // and becomes where they stay).
     double tail_hook_target = 0.0;
     double tail_hook_after_step = 0.0;
+    // The outside air as the last step left it; a value written from outside since (a
+    // script's `set`) stays as written from then on.
+    std::optional<double> ambient_temperature_after_step;
+    std::optional<double> ambient_pressure_after_step;
+    bool ambient_temperature_set = false;
+    bool ambient_pressure_set = false;
 };
 }  // namespace sim
 

@@ -381,3 +381,29 @@ TEST(Lights, WarningLampsFollowPowerPressuresFireAndTheirTests) {
 }
 
 }  // namespace
+
+namespace {
+
+// The virtual cockpit's click events reach the same controls as the 2D panels.
+TEST(Lights, VirtualCockpitEventsWorkTheSameControls) {
+    bench::Bench b;
+    ready_with_trim_panel(b);
+    b.key(69633);
+    EXPECT_EQ(b.get("L:Lights_nav_POS, bool"), 0);
+    b.frames(1);
+    EXPECT_EQ(b.get("A:LIGHT NAV, bool"), 0);
+    b.key(69641);
+    EXPECT_EQ(b.get("L:Photoflash_lever_POS, bool"), 1);
+    b.key(69943);  // the yoke's photoflash switch: the same lever
+    EXPECT_EQ(b.get("L:Photoflash_lever_POS, bool"), 0);
+    b.key(69650);
+    EXPECT_EQ(b.get("L:AntiIce_port_switch_POS, bool"), 1);
+    b.key(69696);
+    EXPECT_EQ(b.get("L:EngineAir1_switch, bool"), 0);
+    b.key(69636);
+    EXPECT_EQ(b.get("L:Lights_Master, bool"), 0);
+    b.frames(1);
+    EXPECT_EQ(b.element("Trim_Panel", 8).frame, 0);
+}
+
+}  // namespace
