@@ -407,3 +407,33 @@ TEST(Lights, VirtualCockpitEventsWorkTheSameControls) {
 }
 
 }  // namespace
+
+namespace {
+
+// A position written straight to a switch's variable (a restored panel state, a preset) is
+// taken up by its virtual-cockpit copies rather than undone by them on the next frame.
+TEST(Lights, RestoredCdlAndFlarePositionsHoldAndTheirCopiesFollow) {
+    bench::Bench b;
+    ready_with_trim_panel(b);
+    b.set("L:CDLVoiceSwitch_POS, number", 0);
+    b.set("L:Flare_Switch_POS, number", 1);
+    b.frames(3);
+    EXPECT_EQ(b.get("L:CDLVoiceSwitch_POS, number"), 0);
+    EXPECT_EQ(b.get("L:Tarmelon_Trimpan_cdlvoice, number"), 0);
+    EXPECT_EQ(b.get("L:Flare_Switch_POS, number"), 1);
+    EXPECT_EQ(b.get("L:Tarmelon_Trimpan_flarejetguard,bool"), 1);
+    EXPECT_EQ(b.get("L:Tarmelon_Trimpan_flarejet,bool"), 0);
+    // The copies still work the switches afterwards.
+    b.set("L:Tarmelon_Trimpan_cdlvoice, number", 1);
+    b.key(69648);  // guard shut
+    b.frames(1);
+    EXPECT_EQ(b.get("L:CDLVoiceSwitch_POS, number"), 1);
+    EXPECT_EQ(b.get("L:Flare_Switch_POS, number"), 0);
+    // The virtual cockpit's lever pulled with the guard shut leaves the position alone.
+    b.key(69649);
+    b.frames(2);
+    EXPECT_EQ(b.get("L:Flare_Switch_POS, number"), 0);
+    EXPECT_EQ(b.get("L:Tarmelon_Trimpan_flarejet,bool"), 1);
+}
+
+}  // namespace
