@@ -350,12 +350,11 @@ TEST(Lights, YokeButtonsTankFireAndCdlSwitch) {
 
 TEST(Lights, WarningLampsFollowPowerPressuresFireAndTheirTests) {
     bench::Bench b;
-    scenario::settle(b);
-    // No hydraulic pressure on either pump: both-pump rudder lamp and both-circuit aileron
-    // lamp lit; the one-pump and one-circuit lamps dark.
-    EXPECT_EQ(b.get("L:RudderPWRFail100,bool"), 0);
+    b.start("ready");
+    b.seconds(5);  // both engine pumps at full pressure: every lamp dark
+    EXPECT_EQ(b.get("L:RudderPWRFail100,bool"), 1);
     EXPECT_EQ(b.get("L:Rudder_power_fail50_light,bool"), 1);
-    EXPECT_EQ(b.get("L:Aileron_power_fail_100_light, bool"), 1);
+    EXPECT_EQ(b.get("L:Aileron_power_fail_100_light, bool"), 0);
     EXPECT_EQ(b.get("L:Aileron_power_fail_50_light, bool"), 0);
     EXPECT_EQ(b.get("L:TankFireLight, bool"), 0);
     b.set_token(980, 1);
@@ -372,12 +371,25 @@ TEST(Lights, WarningLampsFollowPowerPressuresFireAndTheirTests) {
     EXPECT_EQ(b.get("L:Cabin_pressure_fail_light, bool"), 1);
     // Without DC power every lamp takes its unpowered value, tests or not.
     b.start("cold-and-dark");
+    b.seconds(5);
     EXPECT_EQ(b.get("L:RudderPWRFail100,bool"), 1);
     EXPECT_EQ(b.get("L:Rudder_power_fail50_light,bool"), 1);
     EXPECT_EQ(b.get("L:Aileron_power_fail_50_light, bool"), 0);
     EXPECT_EQ(b.get("L:Aileron_power_fail_100_light, bool"), 0);
     EXPECT_EQ(b.get("L:TankFireLight, bool"), 0);
     EXPECT_EQ(b.get("L:Cabin_pressure_fail_light, bool"), 0);
+    // Ground power, engines stopped: no pump pressure, so the both-pump rudder lamp and the
+    // both-circuit aileron lamp light; the one-pump and one-circuit lamps stay dark.
+    for (const char* test : {"L:Rudder_power_fail50,bool", "L:Aileron_power_fail_50,bool", "L:TankFirePressTest,bool",
+                             "L:Cabin_pressure_fail,bool"})
+        b.set(test, 0);
+    b.window("open", 200);
+    b.click("Trim_Panel", 1740, 900, LEFT);
+    b.seconds(2);
+    EXPECT_EQ(b.get("L:RudderPWRFail100,bool"), 0);
+    EXPECT_EQ(b.get("L:Rudder_power_fail50_light,bool"), 1);
+    EXPECT_EQ(b.get("L:Aileron_power_fail_100_light, bool"), 1);
+    EXPECT_EQ(b.get("L:Aileron_power_fail_50_light, bool"), 0);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "systems/cabin/cabin.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/fuel/fuel_controls.h"
+#include "systems/hydraulics/hydraulics_state.h"
+#include "state.h"
 
 namespace tarmelon {
 
@@ -51,9 +53,8 @@ sdk::GBOOL TM_STDCALL engine_air_2_mouse(sdk::PIXPOINT*, sdk::FLAGS32) {
 
 namespace {
 
-// The hydraulic pressures come with the hydraulics; until then the needles rest at 0.
-double main_hydraulic_pressure() { return 0.0; }
-double brake_hydraulic_pressure() { return 0.0; }
+double main_hydraulic_pressure() { return state.hydraulics.mainHydraulicPressure; }
+double brake_hydraulic_pressure() { return state.hydraulics.brakePressure; }
 double cabin_altitude_feet() { return cabin_altitude() * 1000.0; }
 
 // The cabin air selector's halves: the selector moves, then click 1.
