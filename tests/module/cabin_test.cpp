@@ -85,7 +85,7 @@ TEST(Cabin, DumpValveClimbsTheCabinTowardsTheAircraftAndLightsItsLamp) {
     b.frames(2);
     EXPECT_NEAR(cabin_feet(b), 9980, 1.0);
     EXPECT_EQ(b.get("L:Dump_Valve_Light, bool"), 0);
-    // The lamp test lights it; without DC power nothing does.
+    // The lamp test lights it.
     b.set("L:dump_valve_press,bool", 1);
     b.frames(1);
     EXPECT_EQ(b.get("L:Dump_Valve_Light, bool"), 1);
