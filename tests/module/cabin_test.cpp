@@ -324,6 +324,9 @@ TEST(Oxygen, WithoutDcPowerTheGaugesReadZeroAndNothingIsUsed) {
     EXPECT_EQ(b.get("L:OXY_needle2,number"), 0);
     EXPECT_EQ(b.element("Oxygen_Panel", 2).value, 0);
     EXPECT_EQ(b.get("L:CabinAltNeedleVC, number"), 0);
+    b.set("L:dump_valve_press,bool", 1);  // the dump valve lamp's test needs power too
+    b.frames(1);
+    EXPECT_EQ(b.get("L:Dump_Valve_Light, bool"), 0);
     // Power back (ground power): the bottles are as full as they were.
     b.window("open", 200);
     b.click("Trim_Panel", 1740, 900, LEFT);
