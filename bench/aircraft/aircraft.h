@@ -3,7 +3,8 @@
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
-// gear.cpp, controls.cpp, lights.cpp, canopy.cpp, radios.cpp, navaids.cpp, world.cpp, flight.cpp), each a table of its values at
+// gear.cpp, controls.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, navaids.cpp,
+// world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once
@@ -35,6 +36,12 @@ struct Memory {
     // `token` on a receiver value holds.
     double navaid_inputs[10] = {};
     bool navaids_computed = false;
+    // The outside air as the last step left it; a value written from outside since (a
+    // script's `set`) stays as written from then on.
+    std::optional<double> ambient_temperature_after_step;
+    std::optional<double> ambient_pressure_after_step;
+    bool ambient_temperature_set = false;
+    bool ambient_pressure_set = false;
 };
 }  // namespace sim
 

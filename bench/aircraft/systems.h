@@ -84,6 +84,8 @@ extern const System kGear;
 extern const System kControls;
 extern const System kLights;
 extern const System kCanopy;
+extern const System kPhotoflash;
+extern const System kCabin;
 extern const System kRadios;
 extern const System kNavaids;
 extern const System kWorld;

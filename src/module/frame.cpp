@@ -17,6 +17,7 @@
 #include "simlink/connection.h"
 #include "simlink/ground_equipment.h"
 #include "state.h"
+#include "systems/cabin/cabin.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/battery.h"
 #include "systems/electrical/electrical.h"
@@ -24,6 +25,7 @@
 #include "systems/flight_controls/trims.h"
 #include "systems/fuel/fuel.h"
 #include "systems/hydraulics/hydraulics.h"
+#include "systems/lighting/lighting.h"
 #include "systems/lighting/sim_lights.h"
 #include "instruments/flight_instruments.h"
 #include "instruments/heading_repeaters.h"
@@ -123,10 +125,17 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"attitude indicator", update_attitude_indicator},
     {"Mach", update_mach_meter},
     {"trim and spoiler needles", update_trim_needles},
+    {"oxygen flow lights", update_oxygen_flow_animations},
     {"busbar voltmeter", update_busbar_meter},
     {"generator 1 and 2 failure lights", update_generator_fail_lights},
+    {"rudder power-failure lights (100 and 50)", update_rudder_power_lamps},
+    {"tank fire light", update_tank_fire_lamp},
     {"engine fire lights", update_engine_fire_lights},
+    {"dump valve light", update_dump_valve_light},
     {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
+    {"take-off hot/cold selector", update_hot_cold_switch},
+    {"cabin temperature needle", update_cabin_temperature_needle},
+    {"cabin altitude needle", update_cabin_altitude_needle},
     {"hydraulic and brake pressure needles", update_hydraulic_needles_vc},
     {"VOR 1 card", update_vor1_compass_card},
     {"VOR 1 lights", update_vor1_source_lights},
@@ -149,12 +158,17 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"radio altimeter lights", update_radalt_lights},
     {"marker lights", update_marker_lights},
     {"standby inverter indicator", update_standby_inverter_indicator},
+    {"CDL voice and flare switches", update_cdl_voice_and_flare_switches},
+    {"aileron power-failure lights (50 and 100)", update_aileron_power_lamps},
+    {"oxygen contents needles 2 and 1", update_oxygen_contents},
     {"throttle lever positions", update_throttle_levers},
     {"rudder, tail and aileron trim selectors", update_trim_drives},
     {"canopy", update_canopy},
     {"electric-start lights", update_start_lamps},
     {"gyro pointer", update_gyro_pointer},
+    {"cabin pressure failure light", update_cabin_pressure_lamp},
     {"toe brakes", update_toe_brakes},
+    {"flare jettison", derive_flare_jettison_position},
     {"smoke and contrails", update_exhaust_effects},
 };
 

@@ -16,9 +16,11 @@
 #include "state.h"
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical.h"
+#include "systems/cabin/cabin.h"
 #include "systems/engines/engines.h"
 #include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel.h"
+#include "systems/lighting/lighting.h"
 #include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
@@ -56,7 +58,7 @@ constexpr Setting COCKPIT_SWITCHES[] = {
     {"L:GearUpButton, bool", 0},
     {"L:GearDownButton, bool", 1},
     {"L:VSIneedle,number", 1000},
-    {"L:OXY_needle2,number", 1500},
+    {"L:OXY_needle2,number", 2250},  // both bottles start full (the contents model shows them so)
     {"L:OXY_needle1,number", 2250},
     {"L:TarmelonGroundPower, bool", 0},
     {"L:OxySelectorSwitch, bool", 1},
@@ -225,6 +227,8 @@ void apply_initial_state() {
     set_squawk(digits[0], digits[1], digits[2], digits[3]);
 
     set_int("L:cabinAirSelPos, number", 1);
+    reset_cabin();
+    reset_lighting();
     reset_engine_instruments();
 
     state.canopy.mistThreshold = seeded_draw() % 7000 + 30000;

@@ -3,6 +3,7 @@
 #include "core/vars.h"
 #include "module/initial_state.h"
 #include "panels/gauges/GearFlaps_Panel.h"
+#include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
 #include "persist/flight_names.h"
 #include "persist/panel_state.h"
@@ -14,6 +15,7 @@
 #include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel.h"
 #include "systems/hydraulics/hydraulics.h"
+#include "systems/lighting/lighting.h"
 
 namespace tarmelon {
 
@@ -30,6 +32,11 @@ void gear_toggle_input() {
     if (up == 0 && down == 1) press_gear_up();
     else if (up == 1 && down == 0) press_gear_down();
 }
+// The landing-lights switch's click handler, left or right, as the pilot's light inputs
+// work it.
+void landing_lights_handler(bool right) { landing_lights_mouse(nullptr, right ? MOUSE_RIGHT : MOUSE_LEFT); }
+
+void landing_lights_input() { landing_lights_handler(get_int("L:Lights_landing_POS, number") >= 1); }
 
 }  // namespace
 
@@ -37,6 +44,8 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
     // Axis and throttle values are signed 32-bit.
     const auto v = static_cast<std::int32_t>(data);
     switch (event) {
+        case EV_ALL_LIGHTS_TOGGLE: all_lights_toggle(landing_lights_handler); break;
+        case EV_LANDING_LIGHTS_TOGGLE: landing_lights_input(); break;
         case EV_AXIS_THROTTLE1_SET: throttle_axis(1, v); break;
         case EV_AXIS_THROTTLE2_SET: throttle_axis(2, v); break;
         case EV_THROTTLE1_SET: throttle_set(1, v); break;
@@ -70,6 +79,8 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
         case EV_FLAPS_DOWN: flaps_input(FlapInput::DOWN, v); break;
         case EV_FLAPS_INCR: flaps_input(FlapInput::INCREASE, v); break;
         case EV_FLAPS_DECR: flaps_input(FlapInput::DECREASE, v); break;
+        case EV_TOGGLE_TAIL_HOOK_HANDLE: photoflash_lever_mouse(nullptr, MOUSE_LEFT); break;
+        case EV_SET_TAIL_HOOK_HANDLE: set_photoflash_command(v); break;
         case EV_MENU_SIGN: toggle_sign(); break;
         case EV_MENU_LADDER: toggle_ladder(); break;
         case EV_MENU_ENGINE_COVERS: toggle_engine_covers(); break;

@@ -71,6 +71,12 @@ void with_click() {
     Action();
 }
 
+// A virtual-cockpit routine that sounds its click only when the action moved something.
+template <bool (*Action)(), Click C>
+void with_click_if() {
+    if (Action()) click_sound(C.sound, C.pan);
+}
+
 // The action receives the raw mouse flags (held knobs, throttle levers): it sounds its own
 // clicks.
 template <void (*Action)(sdk::FLAGS32 flags)>

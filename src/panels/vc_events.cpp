@@ -11,6 +11,7 @@
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
 #include "panels/gauges/GearFlaps_Panel.h"
+#include "panels/gauges/Oxygen_Panel.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -21,6 +22,7 @@
 #include "systems/fuel/fuel_controls.h"
 #include "systems/fuel/fuel_panel.h"
 #include "systems/fuel/tip_tanks.h"
+#include "systems/lighting/lighting.h"
 
 namespace tarmelon {
 
@@ -49,8 +51,20 @@ constexpr Click LP_COCK_CLICK{3, 3000};
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69632, taxi_lights_mouse),
+    left_click(69633, nav_lights_mouse),
+    left_click(69634, ident_lights_upper_mouse),
+    left_click(69635, ident_lights_lower_mouse),
+    left_click(69636, lights_master_mouse),
+    left_click(69637, landing_lights_mouse),
+    right_click(69638, landing_lights_mouse),
     left_click(69639, aileron_trim_decrease_mouse),
     left_click(69640, aileron_trim_increase_mouse),
+    left_click(69641, photoflash_lever_mouse),
+    routine(69648, with_click<flare_jettison_guard_vc, Click{1, -10000}>),
+    routine(69649, with_click<flare_jettison_lever_vc, Click{1, -10000}>),
+    left_click(69650, port_anti_ice_mouse),
+    left_click(69651, stbd_anti_ice_mouse),
     left_click(69652, aileron_trim_decrease_mouse),
     left_click(69653, aileron_trim_increase_mouse),
     left_click(69654, tail_trim_decrease_mouse),
@@ -69,8 +83,14 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69681, engine1_ignition_mouse),
     routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
     routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
+    left_click(69684, canopy_heat_mouse),
+    left_click(69685, pitot_heat_mouse),
+    left_click(69686, vent_valves_mouse),
     left_click(69687, port_wing_transfer_mouse),
     left_click(69688, stbd_wing_transfer_mouse),
+    left_click(69689, compass_gyro_mouse),
+    left_click(69696, engine_air_1_mouse),
+    left_click(69697, engine_air_2_mouse),
     routine(69698, battery_guard_vc),
     routine(69699, battery_lever_vc),
     routine(69700, with_click<port_lp_cock_cover_vc, LP_COCK_CLICK>),
@@ -89,6 +109,8 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69720, hsi_course_increase),
     routine(69721, hsi_heading_bug_decrease),
     routine(69728, hsi_heading_bug_increase),
+    left_click(69729, air_inlet_mouse),
+    left_click(69730, oxygen_valve_mouse),
     left_click(69731, read_voltage_mouse),
     routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
@@ -110,10 +132,16 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69922, dive_brake_lever),
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
+    routine(69925, with_click<tank_fire_button, Click{3, 1000}>),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
+    routine(69937, with_click_if<camera_guard, Click{2, 0}>),
+    routine(69938, with_click_if<camera_button, Click{3, 0}>),
+    routine(69939, flare_button),
+    routine(69940, push_to_transmit),
     routine(69941, canopy_taxi_prop),
     routine(69942, canopy_close_if_open),
+    left_click(69943, photoflash_lever_mouse),
     routine(69945, canopy_jettison_lever),
     routine(69975, canopy_handle_left),
     routine(69976, canopy_handle_right),

@@ -6,6 +6,7 @@
 #include "panels/elements.h"
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
+#include "systems/cabin/cabin.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/fuel/fuel_controls.h"
 #include "systems/hydraulics/hydraulics_state.h"
@@ -24,16 +25,45 @@ sdk::GBOOL TM_STDCALL port_wing_transfer_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 f
 sdk::GBOOL TM_STDCALL stbd_wing_transfer_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
     return on_click<toggle_stbd_wing_transfer, PANEL_CLICK>(at, flags);
 }
+sdk::GBOOL TM_STDCALL canopy_heat_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<toggle_canopy_heat, PANEL_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL pitot_heat_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<toggle_pitot_heat, PANEL_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL vent_valves_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<toggle_vent_valves, PANEL_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL compass_gyro_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<toggle_compass_gyro, PANEL_CLICK>(at, flags);
+}
+// The engine air switches sound click 2, then click 3.
+sdk::GBOOL TM_STDCALL engine_air_1_mouse(sdk::PIXPOINT*, sdk::FLAGS32) {
+    click_sound(2, 9000);
+    click_sound(3, 9000);
+    toggle_engine_air_1();
+    return 0;
+}
+sdk::GBOOL TM_STDCALL engine_air_2_mouse(sdk::PIXPOINT*, sdk::FLAGS32) {
+    click_sound(2, 9000);
+    click_sound(3, 9000);
+    toggle_engine_air_2();
+    return 0;
+}
 
 namespace {
 
 double main_hydraulic_pressure() { return state.hydraulics.mainHydraulicPressure; }
 double brake_hydraulic_pressure() { return state.hydraulics.brakePressure; }
-// The cabin's temperature control and altitude come with the cabin system; until then the
-// needles rest at 0.
-double cabin_temperature_control() { return 0.0; }
-double cabin_altitude_thousands() { return 0.0; }
-double cabin_altitude_feet() { return cabin_altitude_thousands() * 1000.0; }
+double cabin_altitude_feet() { return cabin_altitude() * 1000.0; }
+
+// The cabin air selector's halves: the selector moves, then click 1.
+template <void (*Step)(std::uint32_t flags)>
+sdk::GBOOL TM_STDCALL cabin_air_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    Step(flags);
+    click_sound(1, 9000);
+    return 0;
+}
 
 sdk::MOUSE_ARG main_pressure_args[] = {numeric_arg(tooltip_number<main_hydraulic_pressure>)};
 sdk::MOUSE_ARG brake_pressure_args[] = {numeric_arg(tooltip_number<brake_hydraulic_pressure>)};
@@ -68,16 +98,15 @@ struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(4356, 0, 0);
     sdk::ELEMENT_NEEDLE main_pressure = pressure_needle(501, 528, main_pressure_scale, 9, needle_value<main_hydraulic_pressure>);
     sdk::ELEMENT_NEEDLE brake_pressure = pressure_needle(809, 521, brake_pressure_scale, 9, needle_value<brake_hydraulic_pressure>);
-    sdk::ELEMENT_NEEDLE cabin_temperature = pressure_needle(1119, 527, cabin_temperature_scale, 13, needle_value<cabin_temperature_control>);
-    sdk::ELEMENT_NEEDLE cabin_altitude = pressure_needle(202, 586, cabin_altitude_scale, 10, needle_value<cabin_altitude_thousands>);
+    sdk::ELEMENT_NEEDLE cabin_temperature = pressure_needle(1119, 527, cabin_temperature_scale, 13, needle_value<cabin_temp_setting>);
+    sdk::ELEMENT_NEEDLE cabin_altitude = pressure_needle(202, 586, cabin_altitude_scale, 10, needle_value<tarmelon::cabin_altitude>);
     sdk::ELEMENT_ICON canopy_heat = icon(1832, 48, 184, 2, variable_on<"L:Canopy Heat Position, bool">);
     sdk::ELEMENT_ICON pitot_heat = icon(1840, 155, 158, 2, variable_on<"L:Pitot Heat Position, bool">);
     sdk::ELEMENT_ICON vent_valves = icon(1846, 320, 185, 2, variable_on<"L:VentValves Position, bool">);
     sdk::ELEMENT_ICON port_transfer = icon(1842, 425, 158, 2, variable_on<"L:PortTrans2RearTankPos, bool">);
     sdk::ELEMENT_ICON stbd_transfer = icon(1844, 1076, 158, 2, variable_on<"L:StbdTrans2RearTankPos, bool">);
     sdk::ELEMENT_ICON battery = icon(1808, 1133, 136, 4, variable_frame<"L:AircraftBattPos, number", 4>);
-    // The cabin air selector's spring return comes with the cabin system.
-    sdk::ELEMENT_ICON cabin_air = icon(1824, 973, 713, 3, variable_frame<"L:cabinAirSelPos, number", 3>);
+    sdk::ELEMENT_ICON cabin_air = icon(1824, 973, 713, 3, icon_value<cabin_air_selector_frame>);
     sdk::ELEMENT_ICON compass_gyro = icon(1834, 363, 711, 2, variable_on<"L:CompassGyro_switch, bool">);
     sdk::ELEMENT_ICON engine_air_1 = icon(1836, 579, 711, 2, variable_on<"L:EngineAir1_switch, bool">);
     sdk::ELEMENT_ICON engine_air_2 = icon(1838, 710, 711, 2, variable_on<"L:EngineAir2_switch, bool">);
@@ -100,28 +129,27 @@ void link(sdk::GAUGEHDR* gauge) {
 constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
 constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
-// Rows marked no_action work systems that come later (heaters, vents, compass, cabin air).
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
     group(48, 184, 96, 100), tooltip("Canopy Heat"), group_end(),
-    click(48, 184, 96, 100, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(48, 184, 96, 100, sdk::CURSOR_HAND, MOUSE_LEFT, canopy_heat_mouse),
     group(155, 158, 116, 161), tooltip("Pitot Heat"), group_end(),
-    click(155, 158, 116, 161, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(155, 158, 116, 161, sdk::CURSOR_HAND, MOUSE_LEFT, pitot_heat_mouse),
     group(320, 185, 93, 99), tooltip("Vent Valves"), group_end(),
-    click(320, 185, 93, 99, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(320, 185, 93, 99, sdk::CURSOR_HAND, MOUSE_LEFT, vent_valves_mouse),
     group(425, 158, 116, 161), tooltip("Port wing to rear tank fuel transfer"), group_end(),
     click(425, 158, 116, 161, sdk::CURSOR_HAND, MOUSE_LEFT, port_wing_transfer_mouse),
     group(973, 713, 175, 95), tooltip("Cabin Air"), group_end(),
-    click(928, 687, 117, 134, sdk::CURSOR_DOWNARROW, HELD, no_action),
-    click(1061, 687, 117, 134, sdk::CURSOR_UPARROW, HELD, no_action),
+    click(928, 687, 117, 134, sdk::CURSOR_DOWNARROW, HELD, cabin_air_mouse<cabin_air_cooler>),
+    click(1061, 687, 117, 134, sdk::CURSOR_UPARROW, HELD, cabin_air_mouse<cabin_air_warmer>),
     group(363, 711, 98, 102), tooltip("Compass / Gyro Mode"), group_end(),
-    click(363, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(363, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, compass_gyro_mouse),
     group(1076, 158, 82, 160), tooltip("Starboard wing to rear tank fuel transfer"), group_end(),
     click(1076, 158, 82, 160, sdk::CURSOR_HAND, MOUSE_LEFT, stbd_wing_transfer_mouse),
     group(579, 711, 98, 102), tooltip("Engine air to cabin (Eng 1)"), group_end(),
-    click(579, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(579, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, engine_air_1_mouse),
     group(710, 711, 98, 102), tooltip("Engine air to cabin (Eng 2)"), group_end(),
-    click(710, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(710, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, engine_air_2_mouse),
     group(1133, 136, 237, 146), tooltip("Aircraft Battery"), group_end(),
     click(1133, 136, 237, 146, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<battery_switch_click, GUARD_CLICK>),
     group(541, 44, 266, 253), tooltip("ENG1 Master LP Cock"), group_end(),
@@ -135,8 +163,9 @@ sdk::MOUSERECT mouse[] = {
     mouse_eol(),
 };
 
-// The panel's pre-update work (cabin altitude, engine air) comes with the cabin system.
-void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) cabin_altitude_step();
+}
 
 }  // namespace
 

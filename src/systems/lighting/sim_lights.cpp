@@ -68,6 +68,9 @@ void strobe_and_beacon_lights() {
         if (s2 == 0) want_logo = Want::ON, want_cabin = Want::OFF;
         if (s2 == 1) want_logo = Want::OFF, want_cabin = Want::OFF;
         if (s2 == 2) want_logo = Want::OFF, want_cabin = Want::ON;
+        // With the photoflash doors fully open the photoflash indicator keeps the logo light
+        // out; the two must not switch it back and forth every frame.
+        if (get_int("A:TAILHOOK POSITION, percent") == 100) want_logo = Want::KEEP;
     }
     sim_light_set(STROBE, want_strobe, strobe);
     follow_by_toggle(WING, want_wing, wing, state.lighting.wingToggleWait);
