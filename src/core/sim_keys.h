@@ -6,6 +6,12 @@
 
 namespace tarmelon {
 
+constexpr std::uint32_t KEY_NAV2_WHOLE_DEC = 65644;
+constexpr std::uint32_t KEY_NAV2_WHOLE_INC = 65645;
+constexpr std::uint32_t KEY_NAV2_FRACT_DEC = 65646;
+constexpr std::uint32_t KEY_NAV2_FRACT_INC = 65647;
+constexpr std::uint32_t KEY_VOR2_OBS_DEC = 65664;
+constexpr std::uint32_t KEY_VOR2_OBS_INC = 65665;
 constexpr std::uint32_t KEY_GEAR_SET = 65700;
 constexpr std::uint32_t KEY_XPNDR_SET = 65715;
 constexpr std::uint32_t KEY_VOR1_COURSE_SET = 65716;
@@ -13,6 +19,10 @@ constexpr std::uint32_t KEY_VOR2_COURSE_SET = 65717;
 constexpr std::uint32_t KEY_PARKING_BRAKE = 65752;
 constexpr std::uint32_t KEY_65774 = 65774;  // sent at start, by the initial state and the ready preset
 constexpr std::uint32_t KEY_65778 = 65778;  // sent while negative g lasts with an engine running
+constexpr std::uint32_t KEY_NAV1_IDENT_TOGGLE = 65842;
+constexpr std::uint32_t KEY_NAV2_IDENT_TOGGLE = 65843;
+constexpr std::uint32_t KEY_DME_IDENT_TOGGLE = 65844;
+constexpr std::uint32_t KEY_ADF_IDENT_TOGGLE = 65846;
 constexpr std::uint32_t KEY_FUEL_SELECTOR_SET = 65962;    // engine 1; 1 = all tanks
 constexpr std::uint32_t KEY_HEADING_SELECTOR_SET = 66042;
 constexpr std::uint32_t KEY_SMOKE_ON = 66049;             // parameter: the effect
@@ -29,6 +39,18 @@ constexpr std::uint32_t KEY_RECOGNITION_LIGHTS_TOGGLE = 66377;
 constexpr std::uint32_t KEY_WING_LIGHTS_TOGGLE = 66378;
 constexpr std::uint32_t KEY_NAV_LIGHTS_TOGGLE = 66379;
 constexpr std::uint32_t KEY_CANOPY_TOGGLE = 66389;        // parameter 1
+constexpr std::uint32_t KEY_COM2_WHOLE_DEC = 66436;
+constexpr std::uint32_t KEY_COM2_WHOLE_INC = 66437;
+constexpr std::uint32_t KEY_COM2_FRACT_DEC = 66438;
+constexpr std::uint32_t KEY_COM2_FRACT_INC = 66440;
+constexpr std::uint32_t KEY_COM2_FREQUENCY_SET = 66443;  // parameter: BCD frequency
+constexpr std::uint32_t KEY_COM2_SWAP = 66444;
+constexpr std::uint32_t KEY_NAV2_FREQUENCY_SET = 66451;  // parameter: BCD frequency
+constexpr std::uint32_t KEY_NAV2_SWAP = 66452;
+constexpr std::uint32_t KEY_COM1_TRANSMIT_SELECT = 66463;
+constexpr std::uint32_t KEY_COM2_TRANSMIT_SELECT = 66464;
+constexpr std::uint32_t KEY_COM_RECEIVE_ALL_SET = 66466;  // 1 both COM radios heard, 0 one
+constexpr std::uint32_t KEY_MARKER_SOUND_TOGGLE = 66477;
 constexpr std::uint32_t KEY_PANEL_TOGGLE = 66506;         // parameter: the window's ident
 constexpr std::uint32_t KEY_PANEL_OPEN = 66507;
 constexpr std::uint32_t KEY_PANEL_CLOSE = 66508;

@@ -4,10 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "avionics/audio_panel.h"
 #include "panels/adaptors.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
+#include "panels/gauges/RadioGPS_GMA340.h"
+#include "panels/gauges/RadioGPS_SL30.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -64,6 +67,34 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
     routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
     routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
+    left_click(69762, gma_marker_mouse),
+    left_click(69763, gma_sensitivity_mouse),
+    left_click(69764, gma_com1_mouse),
+    left_click(69765, gma_com1_mic_mouse),
+    left_click(69766, gma_com2_mouse),
+    left_click(69767, gma_com2_mic_mouse),
+    left_click(69768, gma_com3_mouse),
+    left_click(69769, gma_com3_mic_mouse),
+    left_click(69776, gma_nav1_mouse),
+    left_click(69777, gma_nav2_mouse),
+    left_click(69778, gma_dme_mouse),
+    left_click(69779, gma_adf_mouse),
+    left_click(69780, gma_split_com_mouse),
+    left_click(69781, gma_speaker_mouse),
+    left_click(69782, gma_pa_mouse),
+    left_click(69783, gma_pilot_iso_mouse),
+    left_click(69784, gma_crew_iso_mouse),
+    left_click(69785, gma_test_mouse),
+    left_click(69890, sl30_flip_flop_mouse),
+    left_click(69891, sl30_com_mouse),
+    left_click(69892, sl30_nav_mouse),
+    left_click(69893, sl30_system_mouse),
+    left_click(69894, sl30_obs_mouse),
+    left_click(69895, sl30_to_from_mouse),
+    left_click(69896, sl30_ident_mouse),
+    left_click(69897, sl30_select_mouse),
+    left_click(69904, sl30_enter_mouse),
+    routine(69905, gma_pilot_volume_vc),
     routine(69910, relight<1>),
     routine(69911, relight<2>),
     routine(69912, with_click<guarded_switch_guard<GuardedSwitch::ABANDON>, Click{3, -8000}>),
@@ -74,6 +105,19 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
+    left_click(69952, gma_copilot_squelch_up_mouse),
+    left_click(69953, gma_copilot_squelch_down_mouse),
+    left_click(69954, gma_copilot_volume_up_mouse),
+    left_click(69955, gma_copilot_volume_down_mouse),
+    left_click(69962, gma_pilot_squelch_up_mouse),
+    left_click(69963, gma_pilot_squelch_down_mouse),
+    left_click(69964, gma_power_up_mouse),
+    left_click(69965, gma_power_down_mouse),
+    left_click(69968, sl30_power_mouse),
+    left_click(69969, sl30_large_down_mouse),
+    left_click(69970, sl30_large_up_mouse),
+    left_click(69971, sl30_small_down_mouse),
+    left_click(69972, sl30_small_up_mouse),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 
