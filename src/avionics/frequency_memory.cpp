@@ -62,8 +62,13 @@ std::int32_t store_frequency(const MemoryRadio& radio, MemoryCursor& cursor, dou
             set_int(radio.indexVariable, cursor.freqIndex);
             continue;
         }
-        write_cfg(radio.section, key_of(slot).text, format_mhz(active_mhz).text);
-        written = slot;
+        // The configuration file's folder is made where missing; a write that does not read
+        // back (a read-only file) stores nothing and leaves the store to be tried again.
+        const MhzText value = format_mhz(active_mhz);
+        ensure_panel_folder("");
+        write_cfg(radio.section, key_of(slot).text, value.text);
+        if (parse_mhz_hundredths(read_cfg(radio.section, key_of(slot).text).text) == parse_mhz_hundredths(value.text))
+            written = slot;
         break;
     }
     cursor.freqStoreDone = 0;

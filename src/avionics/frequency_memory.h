@@ -47,7 +47,8 @@ struct MemoryCursor {
 void reset_memory_cursor(MemoryCursor& cursor);
 
 // Writes the frequency into the first empty slot from the cursor's index on. Returns the
-// slot written, or 0 when every slot up to 10 is taken (the index is then 11).
+// slot written, or 0 when every slot up to 10 is taken (the index is then 11) or the file
+// cannot be written (the value does not read back).
 std::int32_t store_frequency(const MemoryRadio& radio, MemoryCursor& cursor, double active_mhz);
 // Writes the station type under the slot store_frequency just wrote; nothing for slot 0.
 void store_station_type(const MemoryRadio& radio, MemoryCursor& cursor, std::int32_t slot, std::int32_t type);
