@@ -128,7 +128,10 @@ void audio_panel_frame() {
     AudioPanelState& p = panel();
     const std::int32_t dc = get_int("L:DCpowerAvailable, bool");
     const std::int32_t emergency = get_int("L:ElecStart_EMGAv_position, number");
-    if (dc == 1 && p.gmaPowerOn == 0 && p.gmaAutoPowerLatch == 0) {
+    // DC power switches the unit on the first time it is present; once DC has powered the
+    // unit (on at start with DC present, too), only the knob and the presets switch it, so
+    // a unit switched off with DC present stays off.
+    if (dc == 1 && p.gmaAutoPowerLatch == 0) {
         p.gmaPowerOn = 1;
         p.gmaAutoPowerLatch = 1;
     }

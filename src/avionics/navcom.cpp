@@ -144,7 +144,10 @@ void power_rule() {
     NavcomState& s = unit();
     const std::int32_t dc = get_int("L:DCpowerAvailable, bool");
     const std::int32_t emergency = get_int("L:ElecStart_EMGAv_position, number");
-    if (dc == 1 && s.sl30PowerOn == 0 && s.sl30AutoPowerLatch == 0) {
+    // DC power switches the unit on the first time it is present; once DC has powered the
+    // unit (on at start with DC present, too), only the knob and the presets switch it, so
+    // a unit switched off with DC present stays off.
+    if (dc == 1 && s.sl30AutoPowerLatch == 0) {
         s.sl30PowerOn = 1;
         s.sl30AutoPowerLatch = 1;
     }
