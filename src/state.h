@@ -10,6 +10,7 @@
 #include "avionics/navcom_state.h"
 #include "avionics/transponder_state.h"
 #include "checklist/checklist_state.h"
+#include "instruments/instruments_state.h"
 #include "module/module_state.h"
 #include "panels/selector_state.h"
 #include "persist/preset_state.h"
@@ -19,7 +20,9 @@
 #include "systems/canopy/canopy_state.h"
 #include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
+#include "systems/flight_controls/flight_controls_state.h"
 #include "systems/fuel/fuel_state.h"
+#include "systems/hydraulics/hydraulics_state.h"
 #include "systems/lighting/lighting_state.h"
 
 namespace tarmelon {
@@ -33,6 +36,8 @@ struct ModuleState {
     ElectricalState electrical;
     FuelState fuel;
     EngineState engines;
+    HydraulicsState hydraulics;
+    FlightControlsState flightControls;
     CanopyState canopy;
     CabinState cabin;
     LightingState lighting;
@@ -41,6 +46,7 @@ struct ModuleState {
     NavcomState navcom;
     GpsPowerState gtnPower;
     TransponderState transponder;
+    InstrumentsState instruments;
     SelectorState selector;
     ChecklistState checklist;
     RecorderState recorder;

@@ -1,6 +1,6 @@
 // Simulated radios and navigation: COM1, COM2, NAV1 and NAV2 with their active and standby
-// frequencies, the audio selections, the NAV2 receiver, the marker beacons, transponder,
-// VOR courses, heading bug, compass and GPS track.
+// frequencies, the audio selections, transponder, VOR courses, heading bug, compass and GPS
+// track.
 //
 // Keeps, at rest:
 // - frequencies as the simulator keeps them, BCD without the leading 1 and the last digit
@@ -11,9 +11,7 @@
 //   A:NAV ACTIVE FREQUENCY:2 110.90 (27), A:NAV STANDBY FREQUENCY:2 113.70 (873);
 // - A:COM TRANSMIT:1 1, A:COM TRANSMIT:2 0, A:COM RECIEVE ALL 0; A:MARKER SOUND, A:NAV
 //   SOUND:1 and :2, A:DME SOUND, A:ADF SOUND:1 all 0;
-// - the NAV2 receiver: A:NAV CDI:2 (token 50, -127 to 127), A:NAV TOFROM:2 (token 52, 1 TO,
-//   2 FROM), A:NAV SIGNAL:2 (token 58) all 0 (no station); A:MARKER BEACON STATE (token
-//   354: 1 outer, 2 middle, 3 inner) 0; scripts set them (`token 58 1`, `token 50 40`);
+// - the NAV receivers and the marker receiver are navaids.cpp's;
 // - A:TRANSPONDER CODE:1 (bco16, 1200), A:NAV OBS:1 and :2 (270; tokens 854 and 45 for
 //   course 1, 54 for course 2), A:AUTOPILOT HEADING LOCK DIR (270, token 855), A:WHISKEY
 //   COMPASS INDICATION DEGREES (270, token 83), A:GPS GROUND MAGNETIC TRACK (270, token 107).
@@ -81,10 +79,6 @@ constexpr TokenRow kTokens[] = {
     {872, kNav1Standby, 1.0},
     {27, kNav2Active, 1.0},
     {873, kNav2Standby, 1.0},
-    {50, "A:NAV CDI:2, number", 1.0},
-    {52, "A:NAV TOFROM:2, enum", 1.0},
-    {58, "A:NAV SIGNAL:2, number", 1.0},
-    {354, "A:MARKER BEACON STATE, enum", 1.0},
 };
 
 // A BCD frequency in kHz and back (the simulator's registers).
