@@ -266,6 +266,16 @@ TEST(AudioPanel, ColdAndDarkSwitchesTheRadioStackOffAndItStaysOffWhenDcPowerRetu
     EXPECT_EQ(lit(b), (std::vector<int>{L_COM1, L_COM1_MIC, L_LO}));
     EXPECT_EQ(b.element("RadioGPS_SL30", 28).hidden, false);
     EXPECT_EQ(b.element("RadioGPS_SL30", 28).text, "123.90");
+    // Both switched off again by their knobs; the ready preset switches them on.
+    press(b, POWER_DOWN);
+    b.click("RadioGPS_SL30", 400, 910, LEFT);
+    EXPECT_EQ(lit(b), (std::vector<int>{}));
+    b.click("Panel_Selector_Arrow", 15, 20, LEFT);
+    b.click("Panel_Selector", 98, 106, LEFT);
+    b.click("Panel_Selector", 14, 14, LEFT);
+    b.seconds(1);
+    EXPECT_EQ(lit(b), (std::vector<int>{L_COM1, L_COM1_MIC, L_LO}));
+    EXPECT_EQ(b.element("RadioGPS_SL30", 28).hidden, false);
 }
 
 }  // namespace
