@@ -198,6 +198,20 @@ TEST(Navcom, PowerKnobSwitchesTheDisplayAndFlipFlopNeedsPower) {
     press(b, SMALL_DOWN, 2);
     b.frames(1);
     EXPECT_EQ(text(b, 27), "110.80");
+    press(b, LARGE_DOWN, 3);  // 110 -> 109 -> 108 -> 117
+    b.frames(1);
+    EXPECT_EQ(text(b, 27), "117.80");
+    // COM at the top of its band: the fraction wraps in its MHz, the MHz from 136 to 118.
+    press(b, COM);
+    b.set("A:COM STANDBY FREQUENCY:2, Frequency BCD16", 0x3697);  // 136.975
+    b.frames(1);
+    EXPECT_EQ(text(b, 27), "136.97");
+    press(b, SMALL_UP);
+    b.frames(1);
+    EXPECT_EQ(text(b, 27), "136.00");
+    press(b, LARGE_UP);
+    b.frames(1);
+    EXPECT_EQ(text(b, 27), "118.00");
 }
 
 TEST(Navcom, StoreSearchesOnFromItsIndexAndTypesStayWithTheirSlot) {
