@@ -5,6 +5,9 @@
 #pragma once
 
 #include "autopilot/autopilot_state.h"
+#include "avionics/audio_panel_state.h"
+#include "avionics/gps_power_state.h"
+#include "avionics/navcom_state.h"
 #include "avionics/transponder_state.h"
 #include "checklist/checklist_state.h"
 #include "instruments/instruments_state.h"
@@ -39,6 +42,9 @@ struct ModuleState {
     CabinState cabin;
     LightingState lighting;
     AutopilotState autopilot;
+    AudioPanelState audio;
+    NavcomState navcom;
+    GpsPowerState gtnPower;
     TransponderState transponder;
     InstrumentsState instruments;
     SelectorState selector;

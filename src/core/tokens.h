@@ -40,6 +40,13 @@ enum Token : std::int32_t {
     TOKEN_AP_BANK_REFERENCE = 79,
     TOKEN_TRACK = 107,               // track, degrees (autopilot tooltip)
     TOKEN_AP_ALTITUDE = 109,         // altitude, feet (autopilot tooltip)
+    TOKEN_COM2_ACTIVE = 870,         // radio frequencies, BCD (0x2345 is 123.45 MHz)
+    TOKEN_COM2_STANDBY = 871,
+    TOKEN_NAV2_ACTIVE = 27,
+    TOKEN_NAV2_STANDBY = 873,
+    TOKEN_NAV2_DEVIATION = 50,       // NAV2 course deviation, -127 to 127
+    TOKEN_NAV2_TO_FROM = 52,         // 1 TO, 2 FROM
+    TOKEN_NAV2_SIGNAL = 58,          // 0 when no station is received
 };
 
 }  // namespace tarmelon

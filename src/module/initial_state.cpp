@@ -9,6 +9,8 @@
 #include "core/sim_keys.h"
 #include "core/tokens.h"
 #include "core/vars.h"
+#include "avionics/audio_panel.h"
+#include "avionics/navcom.h"
 #include "checklist/checklist.h"
 #include "panels/panel_selector.h"
 #include "panels/windows.h"
@@ -223,6 +225,8 @@ void apply_initial_state() {
     set_int("L:CDLVoice Switch position, number", 1);
     set_int("L:LIGHT Ident position, number", 1);
 
+    reset_audio_panel();
+    reset_navcom();
     const std::int32_t* digits = state.transponder.transponderDigits;
     set_squawk(digits[0], digits[1], digits[2], digits[3]);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "avionics/audio_panel.h"
 #include "instruments/flight_instruments.h"
 #include "instruments/nav_instruments.h"
 #include "panels/adaptors.h"
@@ -12,6 +13,8 @@
 #include "panels/gauges/EngStart_Controls.h"
 #include "panels/gauges/GearFlaps_Panel.h"
 #include "panels/gauges/Oxygen_Panel.h"
+#include "panels/gauges/RadioGPS_GMA340.h"
+#include "panels/gauges/RadioGPS_SL30.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -119,6 +122,34 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69753, gear_up_mouse),
     left_click(69760, gear_down_mouse),
     left_click(69761, flap_lever_mouse),
+    left_click(69762, gma_marker_mouse),
+    left_click(69763, gma_sensitivity_mouse),
+    left_click(69764, gma_com1_mouse),
+    left_click(69765, gma_com1_mic_mouse),
+    left_click(69766, gma_com2_mouse),
+    left_click(69767, gma_com2_mic_mouse),
+    left_click(69768, gma_com3_mouse),
+    left_click(69769, gma_com3_mic_mouse),
+    left_click(69776, gma_nav1_mouse),
+    left_click(69777, gma_nav2_mouse),
+    left_click(69778, gma_dme_mouse),
+    left_click(69779, gma_adf_mouse),
+    left_click(69780, gma_split_com_mouse),
+    left_click(69781, gma_speaker_mouse),
+    left_click(69782, gma_pa_mouse),
+    left_click(69783, gma_pilot_iso_mouse),
+    left_click(69784, gma_crew_iso_mouse),
+    left_click(69785, gma_test_mouse),
+    left_click(69890, sl30_flip_flop_mouse),
+    left_click(69891, sl30_com_mouse),
+    left_click(69892, sl30_nav_mouse),
+    left_click(69893, sl30_system_mouse),
+    left_click(69894, sl30_obs_mouse),
+    left_click(69895, sl30_to_from_mouse),
+    left_click(69896, sl30_ident_mouse),
+    left_click(69897, sl30_select_mouse),
+    left_click(69904, sl30_enter_mouse),
+    routine(69905, gma_pilot_volume_vc),
     routine(69906, with_click<tip_tank_guard_vc, Click{3, -8000}>),
     routine(69907, with_click<tip_tank_lever_vc, Click{2, -8000}>),
     routine(69908, with_click<canopy_lift_guard_vc, Click{3, -8000}>),
@@ -143,6 +174,19 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69942, canopy_close_if_open),
     left_click(69943, photoflash_lever_mouse),
     routine(69945, canopy_jettison_lever),
+    left_click(69952, gma_copilot_squelch_up_mouse),
+    left_click(69953, gma_copilot_squelch_down_mouse),
+    left_click(69954, gma_copilot_volume_up_mouse),
+    left_click(69955, gma_copilot_volume_down_mouse),
+    left_click(69962, gma_pilot_squelch_up_mouse),
+    left_click(69963, gma_pilot_squelch_down_mouse),
+    left_click(69964, gma_power_up_mouse),
+    left_click(69965, gma_power_down_mouse),
+    left_click(69968, sl30_power_mouse),
+    left_click(69969, sl30_large_down_mouse),
+    left_click(69970, sl30_large_up_mouse),
+    left_click(69971, sl30_small_down_mouse),
+    left_click(69972, sl30_small_up_mouse),
     routine(69975, canopy_handle_left),
     routine(69976, canopy_handle_right),
 };

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "avionics/radio_power.h"
 #include "core/host.h"
 #include "core/sim_keys.h"
 #include "core/vars.h"
@@ -192,6 +193,7 @@ void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
     if (ready == 1) {
         host_trigger_key_event(KEY_65774, 1);
         for (int i = 0; i < ROW_COUNT; ++i) write_row(i, true, airborne_rule);
+        switch_radio_units(true);
         if (get_int("A:GENERAL ENG COMBUSTION:1, bool") == 0 || get_int("A:GENERAL ENG COMBUSTION:2, bool") == 0)
             host_trigger_key_event(KEY_ENGINE_START, 1);
         host_trigger_key_event(KEY_AVIONICS_MASTER_SET, 1);
@@ -201,6 +203,7 @@ void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
         constexpr int head = static_cast<int>(sizeof COLD_HEAD_ORDER / sizeof COLD_HEAD_ORDER[0]);
         for (int index : COLD_HEAD_ORDER) write_row(index, false, airborne_rule);
         for (int i = head; i < ROW_COUNT; ++i) write_row(i, false, airborne_rule);
+        switch_radio_units(false);
         host_trigger_key_event(KEY_AVIONICS_MASTER_SET, 0);
         host_trigger_key_event(KEY_PITOT_HEAT_SET, 0);
         state.presets.readyPresetActive = 0;
