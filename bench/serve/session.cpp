@@ -139,19 +139,25 @@ void Session::loop(Bench& bench) {
             Task task = std::move(tasks_.front());
             tasks_.pop_front();
             lock.unlock();
+            json result;
+            std::exception_ptr error;
             try {
-                task.answer.set_value(task.work(bench));
+                result = task.work(bench);
             } catch (const ScriptError& e) {
-                task.answer.set_exception(std::make_exception_ptr(RequestError{400, e.what()}));
+                error = std::make_exception_ptr(RequestError{400, e.what()});
             } catch (const ExpectationFailed& e) {
-                task.answer.set_exception(std::make_exception_ptr(RequestError{422, e.what()}));
+                error = std::make_exception_ptr(RequestError{422, e.what()});
             } catch (const RequestError& e) {
-                task.answer.set_exception(std::make_exception_ptr(e));
+                error = std::make_exception_ptr(e);
             } catch (const std::exception& e) {
-                task.answer.set_exception(std::make_exception_ptr(RequestError{500, e.what()}));
+                error = std::make_exception_ptr(RequestError{500, e.what()});
             }
+            // What the request did is published before it is answered, so that the page's
+            // next look sees it.
             publish(bench, true);
             last_publish = last_logs = Clock::now();
+            if (error) task.answer.set_exception(error);
+            else task.answer.set_value(std::move(result));
             continue;
         }
 

@@ -158,14 +158,20 @@ function takes(g, x, y, flags) {
                               ((r.mask >>> 0) & flags) !== 0);
 }
 
+let mouseQueue = Promise.resolve();
+
 function wireMouse(svg, name, g) {
   let held = 0, repeat = null, lastMove = 0, inFlight = false, tipTimer = null;
   const send = (ev, flags, always) => {
     const [x, y] = gaugePoint(svg, ev);
     if (!takes(g, x, y, flags)) return false;
-    if (inFlight && !always) return true;
+    if (inFlight && !always) return true;  // moves and drags while one is on its way are dropped
     inFlight = true;
-    api('/api/mouse', { gauge: name, x, y, flags: flags >>> 0 }).catch((e) => say(e.message)).finally(() => { inFlight = false; });
+    // Events reach the bench in the order they happened: each is sent once the one before is answered.
+    mouseQueue = mouseQueue
+      .then(() => api('/api/mouse', { gauge: name, x, y, flags: flags >>> 0 }))
+      .catch((e) => say(e.message))
+      .finally(() => { inFlight = false; });
     return true;
   };
   const stopRepeat = () => { if (repeat) clearInterval(repeat); repeat = null; };
