@@ -248,6 +248,9 @@ def main():
             browser.type("#var-filter", "batt")
             browser.click("#run")
             time.sleep(2)
+            browser.js("document.activeElement.blur();"
+                       "document.querySelector('.window[data-window=\"500\"]').scrollIntoView({block: 'center'});")
+            time.sleep(0.5)
             browser.screenshot(shot)
             print(f"screenshot: {shot}")
 

@@ -103,7 +103,7 @@ function drawGauge(key) {
   label.className = 'name';
   label.textContent = `${name} (${g.width}×${g.height})`;
   box.appendChild(label);
-  const svg = el('svg', { viewBox: `0 0 ${g.width} ${g.height}`, 'data-gauge': key });
+  const svg = el('svg', { viewBox: `0 0 ${g.width} ${g.height}`, 'data-gauge': key, style: `--w: ${g.width}px` });
   const parts = [];
   g.elements.forEach((e, i) => {
     const b = e.box || [e.x, e.y, 0, 0];
