@@ -95,7 +95,8 @@ std::string lower(std::string s) {
 
 bool local_host(const std::string& host, int port) {
     const std::string p = ":" + std::to_string(port);
-    return host == std::string(kAddress) + p || host == "localhost" + p || host == kAddress || host == "localhost";
+    if (host == std::string(kAddress) + p || host == "localhost" + p) return true;
+    return port == 80 && (host == kAddress || host == "localhost");  // the default port goes unnamed
 }
 
 // A request's work: its answer, or its error as JSON with its status.
