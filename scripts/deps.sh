@@ -5,7 +5,8 @@
 set -euo pipefail
 what=${1:-dev}
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libbenchmark-dev binutils python3)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libbenchmark-dev binutils python3
+          libcpp-httplib-dev nlohmann-json3-dev pkg-config chromium chromium-driver)
 if [ "$what" = cross ]; then
   packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64 g++-multilib qemu-user wine64)
 fi

@@ -1,5 +1,6 @@
 // tarmelon-bench: loads the Tarmelon module in the stand-in simulator and runs scripts
 // against it, or flies the demo flight when no script is given.
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,9 @@
 #include "demo.h"
 #include "plot.h"
 #include "text.h"
+#if defined(TARMELON_BENCH_SERVE)
+#include "serve.h"
+#endif
 
 namespace {
 
@@ -25,6 +29,8 @@ constexpr const char* kUsage =
     "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
     "  --simconnect-silent  the connection opens and every call succeeds, but the simulator never answers\n"
     "  --late-toggles   the simulator applies the master battery, alternator and light toggles a frame late\n"
+    "  --serve PORT     the workbench: the bench in a browser at http://127.0.0.1:PORT/ (0: any free port),\n"
+    "                   until Ctrl-C; the SCRIPTs run on it first\n"
     "   or: tarmelon-bench plot FOLDER [--output FILE.svg]\n"
     "                   a recorded flight (a folder of the flight data recorder) drawn as SVG: its six\n"
     "                   quantities against time (default output FOLDER/flight.svg)\n"
@@ -57,6 +63,47 @@ bool read_script(const std::string& path, std::string& text, std::string& why) {
     return !failed;
 }
 
+// The workbench over one bench, the scripts run on it first.
+int serve(const bench::Options& options, const std::vector<std::string>& scripts, int port) {
+#if defined(TARMELON_BENCH_SERVE)
+    bench::serve::ServeOptions serve_options;
+    serve_options.port = port;
+    for (const auto& path : scripts) {
+        std::string text;
+        std::string why;
+        if (path == "-") {
+            std::ostringstream all;
+            all << std::cin.rdbuf();
+            text = all.str();
+        } else if (!read_script(path, text, why)) {
+            std::cerr << bench::printable(path) << ": cannot read the script: " << why << "\n";
+            return 2;
+        }
+        serve_options.scripts.emplace_back(path == "-" ? "<stdin>" : path, std::move(text));
+    }
+    serve_options.plot = [](const std::string& folder, std::string& svg, std::string& why) {
+        // Drawn as `tarmelon-bench plot` draws it, into a file beside the recording's folder.
+        static std::atomic<unsigned> drawings{0};
+        const std::string out = folder + ".workbench-" + std::to_string(++drawings) + ".svg";
+        if (run_plot({folder, "--output", out}) != 0) {
+            why = "the recording in " + folder + " cannot be drawn";
+            return false;
+        }
+        std::string error;
+        const bool read = read_script(out, svg, error);
+        std::remove(out.c_str());
+        if (!read) why = "cannot read the drawing: " + error;
+        return read;
+    };
+    return bench::serve::serve(options, serve_options);
+#else
+    (void)scripts;
+    (void)port;
+    (void)options;
+    return usage_error("this bench was built without the workbench (cpp-httplib and nlohmann-json were missing)");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +117,7 @@ int main(int argc, char** argv) {
     }
     bench::Options options;
     std::vector<std::string> scripts;
+    int serve_port = -1;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&](const char* what) -> std::string {
@@ -84,6 +132,11 @@ int main(int argc, char** argv) {
             else if (arg == "--no-simconnect-library") options.simconnect_library = false;
             else if (arg == "--simconnect-silent") options.simconnect_silent = true;
             else if (arg == "--late-toggles") options.late_toggles = true;
+            else if (arg == "--serve") {
+                auto n = bench::parse_integer(value("--serve"));
+                if (!n || *n < 0 || *n > 65535) return usage_error("--serve takes a port number 0 to 65535");
+                serve_port = static_cast<int>(*n);
+            }
             else if (arg == "--fps") {
                 auto n = bench::parse_integer(value("--fps"));
                 if (!n || *n < 1 || *n > 1000) return usage_error("--fps takes a whole number 1 to 1000");
@@ -103,6 +156,8 @@ int main(int argc, char** argv) {
             return usage_error(e.what());
         }
     }
+
+    if (serve_port >= 0) return serve(options, scripts, serve_port);
 
     try {
         if (scripts.empty()) return run_demo(options);

@@ -79,6 +79,14 @@ double Bench::get(std::string_view var) const {
     return impl_->vars.get(name->key);
 }
 
+std::vector<Bench::Variable> Bench::variables(std::string_view prefix) const {
+    const std::string key = upper(prefix);
+    std::vector<Variable> out;
+    for (const auto& [name, entry] : impl_->vars.all())
+        if (name.compare(0, key.size(), key) == 0) out.push_back({entry.display, entry.value, entry.text});
+    return out;
+}
+
 void Bench::set(std::string_view var, double value) {
     auto name = parse_variable_name(var);
     if (!name || name->key[0] == 'K') throw ScriptError("not a variable name: " + std::string(var));

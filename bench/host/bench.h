@@ -87,6 +87,14 @@ public:
     // flight while the aircraft and the module stay loaded.
     void restart_clocks();
     double get(std::string_view var) const;
+    // Every variable the simulator holds (L:, A:, E:, P:) whose name starts with prefix
+    // (letter case ignored), in name order, as `dump` prints them; each may be `set`.
+    struct Variable {
+        std::string name;  // "L:Lights_nav_POS", as first written
+        double value = 0.0;
+        std::optional<std::string> text;  // string variables
+    };
+    std::vector<Variable> variables(std::string_view prefix = {}) const;
     void set(std::string_view var, double value);
     double token(int id) const;
     void set_token(int id, double value);

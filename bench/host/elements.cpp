@@ -2,6 +2,7 @@
 // its mouse table up to the terminator, which gauge instance a script means, and the JSON
 // of `describe gauges` built from all of it.
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "impl.h"
@@ -96,6 +97,9 @@ void Bench::Impl::log_element_list(const char* operation, sdk::ELEMENT_HEADER* e
 
 namespace {
 
+// A number in JSON: what is not finite is null.
+std::string json_number(double value) { return std::isfinite(value) ? format_number(value) : "null"; }
+
 void describe_elements(std::ostream& o, const std::vector<ElementNode>& elements) {
     static constexpr const char* kKinds[] = {"static", "needle", "string", "slider", "icon"};
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -118,6 +122,22 @@ void describe_elements(std::ostream& o, const std::vector<ElementNode>& elements
             o << ", \"box\": [" << s->img_size.x << ", " << s->img_size.y << "], \"colour\": " << s->fg_color
               << ", \"background\": " << s->bg_color << ", \"font\": " << json_string(font ? *font : std::string())
               << ", \"weight\": " << s->font_weight << ", \"chars\": " << s->max_string_length;
+        } else if (kind == sdk::ELEMENT_TYPE_NEEDLE) {
+            // Where a needle turns inside its bitmap, and its scale: value to a point on the dial.
+            const auto* n = reinterpret_cast<const sdk::ELEMENT_NEEDLE*>(e);
+            o << ", \"pivot\": [" << e->ofs.x << ", " << e->ofs.y << "], \"scale\": [";
+            const std::size_t rows = n->nonlinearity_table == nullptr
+                                         ? 0
+                                         : std::min<std::size_t>(n->nonlinearity_table_size, kMaxElements);
+            for (std::size_t k = 0; k < rows; ++k) {
+                const sdk::NONLINEARITY& row = n->nonlinearity_table[k];
+                o << (k ? ", " : "") << "[" << json_number(row.value) << ", " << row.pt.x << ", " << row.pt.y
+                  << ", " << json_number(row.degrees) << "]";
+            }
+            o << "]";
+        } else if (kind == sdk::ELEMENT_TYPE_SLIDER) {
+            const auto* s = reinterpret_cast<const sdk::ELEMENT_SLIDER*>(e);
+            o << ", \"scale\": [" << json_number(s->scale_x) << ", " << json_number(s->scale_y) << "]";
         }
         o << "}";
     }
