@@ -1,6 +1,6 @@
 // The module's SimConnect dispatch procedure fed any bytes, of any size and any message id,
 // through the stand-in SimConnect exactly as the simulator hands a message over.
-//   build/fuzz/bin/dispatch_fuzz tests/fuzz/corpus/dispatch -runs=1000000
+//   build/fuzz/bin/dispatch_fuzz tests/fuzz/corpus/dispatch -runs=1000000 -detect_leaks=0
 // First byte: bit 0 makes the record's dwSize the real size, bit 1 puts the second byte
 // (mod 20) into dwID, so that most inputs pass the size and kind checks and reach the
 // handlers; the message is the bytes after the first. Every 32 inputs a frame runs, so

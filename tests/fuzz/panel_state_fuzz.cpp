@@ -3,7 +3,7 @@
 // FlightLoaded reply, as it answers the module's request), and the next frame loads it
 // through the Win32 stand-in's profile functions. Whatever the file holds, the state is
 // loaded ("Panel state loaded" on screen) and nothing the bench watches goes wrong.
-//   build/fuzz/bin/panel_state_fuzz tests/fuzz/corpus/panel_state -runs=1000000
+//   build/fuzz/bin/panel_state_fuzz tests/fuzz/corpus/panel_state -runs=1000000 -detect_leaks=0
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

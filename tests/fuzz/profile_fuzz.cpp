@@ -8,7 +8,7 @@
 //   - a plain key written (a name and value with no blanks at their ends, no line break, no
 //     '=' or ']' in the names, no quotes around the value) reads back as written, and reads
 //     as the default once deleted; a deleted section lists no keys.
-//   build/fuzz/bin/profile_fuzz tests/fuzz/corpus/profile -runs=1000000
+//   build/fuzz/bin/profile_fuzz tests/fuzz/corpus/profile -runs=1000000 -detect_leaks=0
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

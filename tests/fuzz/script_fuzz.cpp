@@ -5,7 +5,7 @@
 // Commands that load or unload the module, or run it for long, would make each input cost
 // seconds: "load", "unload" and "start" lines are left out, and "frames" and "seconds"
 // lines run only with small counts (their words are still parsed as any other line's).
-//   build/fuzz/bin/script_fuzz tests/fuzz/corpus/script -runs=1000000
+//   build/fuzz/bin/script_fuzz tests/fuzz/corpus/script -runs=1000000 -detect_leaks=0
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
