@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/host.h"
+#include "core/text.h"
 
 namespace tarmelon {
 
@@ -36,8 +37,11 @@ void set_int(const char* name, std::int32_t value) {
 
 void set_double(const char* name, double value) {
     if (!valid(name) || !std::isfinite(value)) return;
+    char number[CALCULATOR_BUFFER];
+    const int length = format_fixed(number, sizeof number, value);
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof number) return;
     char code[CALCULATOR_BUFFER];
-    if (format(code, "%f%s%s%s", value, " (>", name, ")"))
+    if (format(code, "%s%s%s%s", number, " (>", name, ")"))
         host_execute_calculator_code(code, nullptr, nullptr, nullptr);
 }
 

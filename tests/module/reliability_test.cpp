@@ -4,6 +4,7 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "bench/win32/standin.h"
@@ -89,6 +90,57 @@ TEST(Reliability, ASaveCutOffAtAnyOfItsWritesKeepsThePreviousPanelState) {
     scenario::settle(b);
     expect_cockpit(b, 1, "after a whole save");
     EXPECT_TRUE(b.faults().empty());
+}
+
+// Every file under the folder, by its path below it, with its bytes.
+std::map<std::string, std::string> files_under(const fs::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) out[fs::relative(entry.path(), folder).generic_string()] = file_bytes(entry.path());
+    return out;
+}
+
+// A recorded minute and a saved cockpit, in a fresh simulator folder: every file the module
+// writes, with numbers that have decimals.
+std::map<std::string, std::string> files_of_a_flight() {
+    scenario::TempRoot root;
+    const fs::path aircraft = root.path() / "SimObjects" / "Airplanes" / "VK_Tarmelon";
+    fs::create_directories(aircraft / "panel" / "FlightAnalysis");
+    std::ofstream(aircraft / "aircraft.cfg") << "[General]\nFlightDataRecording=Active\n";
+    {
+        bench::Bench b(root.options());
+        b.set_wall_clock(2026, 12, 8, 14, 5, 0);
+        b.set("E:LOCAL TIME, seconds", 32700.5);
+        b.set("A:AIRSPEED INDICATED, knots", 240.25);
+        b.set("A:G FORCE, gforce", -0.375);
+        b.set("A:INDICATED ALTITUDE, feet", 1234.5);
+        b.seconds(65);
+        b.exec("save \"C:\\Flights\\Locale.FLT\"");
+        b.frames(2);
+        EXPECT_TRUE(b.faults().empty()) << b.faults().front();
+    }
+    return files_under(root.path());
+}
+
+// Numbers go to files with a point before their decimals whatever the C runtime's locale:
+// a flight under a comma-decimal locale writes exactly the files it writes under "C".
+TEST(Reliability, FilesWrittenUnderACommaDecimalLocaleAreTheSameAsUnderC) {
+    const auto plain = files_of_a_flight();
+    bool decimals = false;
+    for (const auto& [name, bytes] : plain) decimals = decimals || bytes.find("-0.375000\n") != std::string::npos;
+    ASSERT_TRUE(decimals) << "the recording holds the G load with its decimals";
+    ASSERT_TRUE(plain.count("SimObjects/Airplanes/VK_Tarmelon/panel/PanelSave/Locale.FLT.save"));
+
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "de_DE.utf8") == nullptr)
+        GTEST_SKIP() << "no de_DE.UTF-8 locale here (scripts/deps.sh makes one)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const auto comma = files_of_a_flight();
+    std::setlocale(LC_ALL, "C");
+    ASSERT_EQ(comma.size(), plain.size());
+    for (const auto& [name, bytes] : plain) {
+        ASSERT_TRUE(comma.count(name)) << name;
+        EXPECT_EQ(comma.at(name), bytes) << name;
+    }
 }
 
 }  // namespace
