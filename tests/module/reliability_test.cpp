@@ -7,7 +7,9 @@
 #include <map>
 #include <sstream>
 
+#include "bench/simconnect/standin.h"
 #include "bench/win32/standin.h"
+#include "sdk/simconnect.h"
 #include "scenario.h"
 
 namespace fs = std::filesystem;
@@ -141,6 +143,24 @@ TEST(Reliability, FilesWrittenUnderACommaDecimalLocaleAreTheSameAsUnderC) {
         ASSERT_TRUE(comma.count(name)) << name;
         EXPECT_EQ(comma.at(name), bytes) << name;
     }
+}
+
+// A second OPEN on the same connection registers nothing again: otherwise each one would
+// add every data request once more, and the simulator would send ever more data a frame.
+TEST(Reliability, ARepeatedOpenMessageRegistersNothingTwice) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.mark();
+    sdk::SIMCONNECT_RECV open{};
+    open.dwSize = sizeof open;
+    open.dwVersion = 4;
+    open.dwID = sdk::SIMCONNECT_RECV_ID_OPEN;
+    for (int i = 0; i < 3; ++i) scstandin::deliver_raw(&open, sizeof open);
+    b.frames(2);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_AddToDataDefinition("), 0u);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_RequestDataOnSimObject("), 0u);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_MenuAddItem("), 0u);
+    EXPECT_TRUE(b.faults().empty());
 }
 
 }  // namespace
