@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "bench/simconnect/standin.h"
@@ -161,6 +162,65 @@ TEST(Reliability, ARepeatedOpenMessageRegistersNothingTwice) {
     EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_RequestDataOnSimObject("), 0u);
     EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_MenuAddItem("), 0u);
     EXPECT_TRUE(b.faults().empty());
+}
+
+// Simulator folders of every length around the 260-character limit: the configuration
+// file, the panel state and the recording are each used where their whole path fits and
+// skipped where it does not; no file ever lands under a name cut short, and nothing fails.
+TEST(Reliability, PathsNearAndBeyondTheLimitAreUsedWholeOrNotAtAll) {
+    const std::set<std::string> known = {"aircraft.cfg",    "Tarmelon.cfg",     "Long.FLT.save",     "GeForce.txt",
+                                         "Height.txt",      "indspeed.txt",     "truespeed.txt",     "fuelfloweng1.txt",
+                                         "fuelfloweng2.txt", "staticdata.txt"};
+    scenario::TempRoot base;
+    for (std::size_t length = 180; length <= 272; ++length) {
+        // A simulator folder of exactly `length` characters, in components the host allows.
+        std::string root = base.path().string();
+        ASSERT_LT(root.size() + 2, 180u);
+        for (int part = 0; root.size() < length; ++part) {
+            const std::size_t room = std::min<std::size_t>(100, length - root.size() - 1);
+            if (room == 0) {
+                root += "x";
+                break;
+            }
+            root += "/" + std::string(room, static_cast<char>('a' + part));
+        }
+        ASSERT_EQ(root.size(), length);
+        const std::string when = "simulator folder of " + std::to_string(length) + " characters";
+        const fs::path aircraft = fs::path(root) / "SimObjects" / "Airplanes" / "VK_Tarmelon";
+        fs::create_directories(aircraft / "panel" / "FlightAnalysis");
+        std::ofstream(aircraft / "aircraft.cfg") << "[General]\nFlightDataRecording=Active\n";
+        std::ofstream(aircraft / "panel" / "Tarmelon.cfg") << "[ElectricStart]\nVolts=27\n";
+
+        bench::Options options;
+        options.root = root;
+        bench::Bench b(options);
+        b.set_wall_clock(2026, 12, 8, 14, 5, 0);
+        b.seconds(4);
+        b.exec("save \"C:\\Flights\\Long.FLT\"");
+        b.frames(2);
+        EXPECT_TRUE(b.faults().empty()) << when;
+
+        const std::string panel = root + "\\SimObjects\\Airplanes\\VK_Tarmelon\\panel";
+        const bool config_fits = (panel + "\\Tarmelon.cfg").size() < 260;
+        EXPECT_EQ(b.get("L:ElecStartVolts, number"), config_fits ? 27 : 0) << when;
+        const bool save_fits = (panel + "\\PanelSave\\Long.FLT.save").size() < 260;
+        EXPECT_EQ(fs::exists(aircraft / "panel" / "PanelSave" / "Long.FLT.save"), save_fits) << when;
+        EXPECT_EQ(shown(b, "Panel state saved"), save_fits) << when;
+        const std::string recording = panel + "\\FlightAnalysis\\08-12-2026_14-05";
+        for (const char* name : {"GeForce.txt", "Height.txt", "indspeed.txt", "truespeed.txt", "fuelfloweng1.txt",
+                                 "fuelfloweng2.txt", "staticdata.txt"})
+            EXPECT_EQ(fs::exists(aircraft / "panel" / "FlightAnalysis" / "08-12-2026_14-05" / name),
+                      (recording + "\\" + name).size() < 260)
+                << when << ": " << name;
+        for (const auto& entry : fs::recursive_directory_iterator(root)) {
+            if (entry.is_regular_file()) {
+                EXPECT_TRUE(known.count(entry.path().filename().string())) << when << ": " << entry.path();
+            }
+        }
+        b.unload();
+        std::error_code ec;
+        fs::remove_all(base.path() / "a", ec);
+    }
 }
 
 }  // namespace
