@@ -7,6 +7,7 @@
 #include "autopilot/autopilot_state.h"
 #include "avionics/transponder_state.h"
 #include "checklist/checklist_state.h"
+#include "instruments/instruments_state.h"
 #include "module/module_state.h"
 #include "panels/selector_state.h"
 #include "persist/preset_state.h"
@@ -16,7 +17,9 @@
 #include "systems/canopy/canopy_state.h"
 #include "systems/electrical/electrical_state.h"
 #include "systems/engines/engines_state.h"
+#include "systems/flight_controls/flight_controls_state.h"
 #include "systems/fuel/fuel_state.h"
+#include "systems/hydraulics/hydraulics_state.h"
 #include "systems/lighting/lighting_state.h"
 
 namespace tarmelon {
@@ -30,11 +33,14 @@ struct ModuleState {
     ElectricalState electrical;
     FuelState fuel;
     EngineState engines;
+    HydraulicsState hydraulics;
+    FlightControlsState flightControls;
     CanopyState canopy;
     CabinState cabin;
     LightingState lighting;
     AutopilotState autopilot;
     TransponderState transponder;
+    InstrumentsState instruments;
     SelectorState selector;
     ChecklistState checklist;
     RecorderState recorder;

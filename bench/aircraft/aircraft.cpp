@@ -29,8 +29,8 @@ using sim::KeyAction;
 
 // Every simulated system, in the order it is reset and stepped.
 const sim::System* const kSystems[] = {
-    &sim::kWorld, &sim::kElectrical, &sim::kRadios, &sim::kGear,   &sim::kFuel,
-    &sim::kEngines, &sim::kLights,   &sim::kCanopy, &sim::kFlight,
+    &sim::kWorld, &sim::kElectrical, &sim::kRadios, &sim::kGear,   &sim::kControls, &sim::kFuel,
+    &sim::kEngines, &sim::kLights,   &sim::kCanopy, &sim::kFlight, &sim::kNavaids,
 };
 
 const sim::KeyRow* key_row(std::uint32_t id) {

@@ -3,7 +3,7 @@
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
-// gear.cpp, lights.cpp, canopy.cpp, radios.cpp, world.cpp, flight.cpp), each a table of its values at
+// gear.cpp, controls.cpp, lights.cpp, canopy.cpp, radios.cpp, navaids.cpp, world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once
@@ -21,6 +21,7 @@ namespace sim {
 // What the simulated systems keep beside the variables (targets of moving parts).
 struct Memory {
     double canopy_target = 0.0;  // percent open the canopy travels towards
+    double flaps_target = 0.0;   // percent down the flaps travel towards
     // Each engine's N1, exhaust temperature, fuel flow and oil pressure as its last step left
     // them: a different value at the next step was written from outside (the module's start
     // spool, a script's `token`) and holds for that step.
@@ -29,6 +30,11 @@ struct Memory {
     double engine_fuel_flow_after_step[2] = {0.0, 0.0};
     double engine_oil_after_step[2] = {0.0, 0.0};
     double engine_starved_seconds[2] = {0.0, 0.0};  // a running engine without fuel, so far
+    // What the nav receivers last worked from (position, altitude, heading, OBS, tuning,
+    // source): while none of it changes they leave their values alone, so a script's
+    // `token` on a receiver value holds.
+    double navaid_inputs[10] = {};
+    bool navaids_computed = false;
 };
 }  // namespace sim
 

@@ -81,9 +81,11 @@ extern const System kElectrical;
 extern const System kEngines;
 extern const System kFuel;
 extern const System kGear;
+extern const System kControls;
 extern const System kLights;
 extern const System kCanopy;
 extern const System kRadios;
+extern const System kNavaids;
 extern const System kWorld;
 extern const System kFlight;
 

@@ -209,7 +209,7 @@ void Bench::mark() {
     impl_->mark_texts = scstandin::texts().size();
 }
 
-const std::vector<std::string>& Bench::calculator_log() const { return impl_->calc_log; }
+std::vector<std::string> Bench::calculator_log() const { return impl_->calc_log.lines(); }
 const std::vector<std::string>& Bench::calculator_failures() const { return impl_->calc_failures; }
 const std::vector<Bench::KeyEvent>& Bench::key_log() const { return impl_->keys; }
 std::vector<std::string> Bench::element_list_log() const { return impl_->element_list_calls; }

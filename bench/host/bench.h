@@ -131,7 +131,7 @@ public:
     // ---- what the module did (since the last mark) ----------------------------------
     // A mark holds across unload and load: the logs then go on with the fresh module.
     void mark();
-    const std::vector<std::string>& calculator_log() const;  // every string evaluated
+    std::vector<std::string> calculator_log() const;  // every string evaluated since the mark
     const std::vector<std::string>& calculator_failures() const;
     struct KeyEvent {
         std::uint32_t id, param;

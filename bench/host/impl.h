@@ -13,10 +13,12 @@
 #include "aircraft.h"
 #include "bench.h"
 #include "calculator.h"
+#include "fast_calculator.h"
 #include "library.h"
 #include "panels.h"
 #include "platform.h"
 #include "sdk/gauges.h"
+#include "text_log.h"
 #include "variables.h"
 
 namespace bench {
@@ -90,7 +92,8 @@ struct Bench::Impl : CalculatorHost {
 
     HostCallCounts host_calls;  // what the module asked of the host since load
     std::uint64_t simconnect_calls_at_load = 0;
-    std::vector<std::string> calc_log;
+    TextLog calc_log{kMaxLog};  // every calculator string evaluated since the mark
+    FastCalculator fast_calculator;
     std::vector<std::string> calc_failures;
     std::vector<KeyEvent> keys;
     std::vector<std::string> element_list_calls;
@@ -148,6 +151,7 @@ struct Bench::Impl : CalculatorHost {
     void apply_key(std::uint32_t id, std::uint32_t param);
     void apply_late_toggles();  // those that came in before this frame (frames.cpp)
     bool execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** svalue);
+    bool failed_calculation(const char* code, double* fvalue, std::int32_t* ivalue, const char** svalue);
     double read_token(int id) const;
     void log_element_list(const char* operation, sdk::ELEMENT_HEADER* element);
 

@@ -4,6 +4,7 @@
 // the module builds are evaluated against the variables; tokens read the clocks or the
 // simulated aircraft.
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "impl.h"
@@ -82,23 +83,33 @@ void Bench::Impl::apply_key(std::uint32_t id, std::uint32_t param) {
 // ---- calculator and tokens -------------------------------------------------------------
 
 bool Bench::Impl::execute(const char* code, double* fvalue, std::int32_t* ivalue, const char** out_svalue) {
-    auto text = bounded_c_string(code, kMaxCalculatorCode + 1);
-    CalculatorResult result;
-    if (!text) {
-        result.ok = false;
-        result.error = code == nullptr ? "null calculator string" : "calculator string without terminator";
-        calc_log.push_back(code == nullptr ? "<null>" : "<unterminated>");
-    } else {
-        calc_log.push_back(*text);
-        if (text->find("(>") != std::string::npos) ++host_calls.calculator_writes;
+    // The string is read only up to its terminator, and no further than the longest the
+    // calculator takes (plus one byte, to tell a longer one).
+    const std::size_t length = code == nullptr ? 0 : strnlen(code, kMaxCalculatorCode + 1);
+    if (code == nullptr || length > kMaxCalculatorCode) return failed_calculation(code, fvalue, ivalue, out_svalue);
+    const std::string_view text(code, length);
+    calc_log.append(text);
+
+    FastResult fast;
+    if (fast_calculator.run(text, vars, fast)) {
+        if (fast.writes) ++host_calls.calculator_writes;
         else ++host_calls.calculator_reads;
-        result = evaluate_calculator(*text, *this);
+        if (fvalue) *fvalue = fast.value;
+        if (ivalue) *ivalue = to_int32(fast.value);
+        if (out_svalue) {
+            svalue = fast.text != nullptr && *fast.text ? **fast.text : format_number(fast.value);
+            *out_svalue = svalue.c_str();
+        }
+        return true;
     }
-    trim_log(calc_log);
+
+    if (text.find("(>") != std::string_view::npos) ++host_calls.calculator_writes;
+    else ++host_calls.calculator_reads;
+    CalculatorResult result = evaluate_calculator(text, *this);
     if (!result.ok) {
-        calc_failures.push_back(calc_log.back() + "  -- " + result.error);
+        calc_failures.push_back(std::string(text) + "  -- " + result.error);
         trim_log(calc_failures);
-        fault("calculator string failed: " + calc_log.back() + " (" + result.error + ")");
+        fault("calculator string failed: " + std::string(text) + " (" + result.error + ")");
         result.value = 0.0;
         result.text.reset();
     }
@@ -109,6 +120,23 @@ bool Bench::Impl::execute(const char* code, double* fvalue, std::int32_t* ivalue
         *out_svalue = svalue.c_str();
     }
     return result.ok;
+}
+
+// A null string, or one without its terminator within the longest the calculator takes.
+bool Bench::Impl::failed_calculation(const char* code, double* fvalue, std::int32_t* ivalue, const char** out_svalue) {
+    const char* shown = code == nullptr ? "<null>" : "<unterminated>";
+    const char* error = code == nullptr ? "null calculator string" : "calculator string without terminator";
+    calc_log.append(shown);
+    calc_failures.push_back(std::string(shown) + "  -- " + error);
+    trim_log(calc_failures);
+    fault(std::string("calculator string failed: ") + shown + " (" + error + ")");
+    if (fvalue) *fvalue = 0.0;
+    if (ivalue) *ivalue = 0;
+    if (out_svalue) {
+        svalue.clear();
+        *out_svalue = svalue.c_str();
+    }
+    return false;
 }
 
 double Bench::Impl::read(const VariableName& name) { return vars.get(name.key); }

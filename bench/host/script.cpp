@@ -414,7 +414,7 @@ std::string run_log(Call& c) {
     }
     if (what == "simconnect") return join_lines(c.bench.simconnect_log());
     if (what == "texts") return join_lines(c.bench.texts());
-    if (what == "calculator") return join_lines(impl.calc_log);
+    if (what == "calculator") return join_lines(impl.calc_log.lines());
     if (what == "elements") return join_lines(impl.element_list_calls);
     if (what == "faults") return join_lines(impl.fault_list);
     if (what == "console") return join_lines(impl.console_lines);

@@ -49,6 +49,11 @@ const Variables::Entry* Variables::find(std::string_view key) const {
     return it == entries_.end() ? nullptr : &it->second;
 }
 
+Variables::Entry* Variables::find_mutable(std::string_view key) {
+    auto it = entries_.find(key);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
 bool Variables::contains(std::string_view key) const { return entries_.find(key) != entries_.end(); }
 
 void Variables::set(const VariableName& name, double value) {
@@ -91,6 +96,7 @@ const std::string* Variables::named_display(int id) const {
 }
 
 void Variables::clear() {
+    ++generation_;
     entries_.clear();
     named_.clear();
 }

@@ -4,6 +4,7 @@
 // is not part of its identity and never converts the value.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ public:
     // Unknown variables read 0.
     double get(std::string_view key) const;
     const Entry* find(std::string_view key) const;
+    Entry* find_mutable(std::string_view key);
+    // Entries stay where they are until clear(), which counts up the generation.
+    std::uint64_t generation() const { return generation_; }
     void set(const VariableName& name, double value);
     void set_text(const VariableName& name, std::string text);
     bool contains(std::string_view key) const;
@@ -49,6 +53,7 @@ public:
 private:
     std::map<std::string, Entry, std::less<>> entries_;
     std::vector<std::string> named_;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace bench

@@ -12,6 +12,7 @@
 #include "simlink/setup.h"
 #include "simlink/squawkbox.h"
 #include "state.h"
+#include "systems/canopy/canopy.h"
 #include "systems/engines/engines.h"
 #include "systems/fuel/fuel.h"
 
@@ -109,6 +110,7 @@ void TM_STDCALL simconnect_dispatch(sdk::SIMCONNECT_RECV* message, sdk::DWORD_T 
             const auto data = read_record<sdk::SIMCONNECT_RECV_SIMOBJECT_DATA>(message, available);
             if (data.dwRequestID == DEF_STARTER_1) on_starter_data(1);
             if (data.dwRequestID == DEF_STARTER_2) on_starter_data(2);
+            if (data.dwRequestID == DEF_CANOPY_OPEN) canopy_animation_step();
             // After each message: the fuel transfers, then the engine start.
             if (fuel_transfers_due()) run_fuel_transfers();
             update_engine_start();

@@ -21,9 +21,13 @@
 #include "systems/electrical/battery.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/trims.h"
 #include "systems/fuel/fuel.h"
+#include "systems/hydraulics/hydraulics.h"
 #include "systems/lighting/sim_lights.h"
+#include "instruments/flight_instruments.h"
 #include "instruments/heading_repeaters.h"
+#include "instruments/nav_instruments.h"
 
 namespace tarmelon {
 
@@ -104,18 +108,53 @@ constexpr FrameStep PRE_UPDATE[] = {
 
 // SystemWatch's needle: the per-frame updates of the systems and instruments, in this order.
 constexpr FrameStep UPDATE_LIST[] = {
+    {"aileron trim switches and trim timers", update_trim_switches_vc},
+    {"G-meter", update_g_meter},
     {"JPT 1 and 2", update_jpt_needles},
     {"RPM 1 and 2", update_rpm_needles},
     {"fuel flow 1 and 2", update_fuel_flow_needles},
     {"fuel-pressure failure lights", update_fuel_pressure_lights},
     {"oil pressures", update_oil_pressures},
+    {"altimeter and standby altimeter", update_altimeters},
+    {"airspeed", update_airspeed_indicator},
+    {"sideslip ball", update_slip_ball},
+    {"standby attitude", update_standby_attitude},
+    {"vertical speed", update_vertical_speed},
+    {"attitude indicator", update_attitude_indicator},
+    {"Mach", update_mach_meter},
+    {"trim and spoiler needles", update_trim_needles},
     {"busbar voltmeter", update_busbar_meter},
     {"generator 1 and 2 failure lights", update_generator_fail_lights},
     {"engine fire lights", update_engine_fire_lights},
     {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
+    {"hydraulic and brake pressure needles", update_hydraulic_needles_vc},
+    {"VOR 1 card", update_vor1_compass_card},
+    {"VOR 1 lights", update_vor1_source_lights},
+    {"VOR 1 flags", update_vor1_flags},
+    {"VOR 1 localiser", update_vor1_localiser_needle},
+    {"VOR 1 glideslope", update_vor1_glideslope_needle},
+    {"VOR 1 to/from", update_vor1_to_from},
+    {"magnetic compass", update_magnetic_compass},
+    {"autopilot compass card (flight instruments)", update_autopilot_compass_card},
+    {"gyro pointer knob", update_gyro_heading_pointer},
+    {"VOR 2 card", update_vor2_compass_card},
+    {"VOR 2 lights", update_vor2_source_lights},
+    {"VOR 2 flags", update_vor2_flags},
+    {"VOR 2 glideslope", update_vor2_glideslope_needle},
+    {"VOR 2 localiser", update_vor2_localiser_needle},
+    {"VOR 2 to/from", update_vor2_to_from},
+    {"HSI", update_hsi},
+    {"radio-altimeter limit selector", update_radalt_limit_selector},
+    {"radio altimeter", update_radalt_indicator},
+    {"radio altimeter lights", update_radalt_lights},
+    {"marker lights", update_marker_lights},
     {"standby inverter indicator", update_standby_inverter_indicator},
     {"throttle lever positions", update_throttle_levers},
+    {"rudder, tail and aileron trim selectors", update_trim_drives},
+    {"canopy", update_canopy},
     {"electric-start lights", update_start_lamps},
+    {"gyro pointer", update_gyro_pointer},
+    {"toe brakes", update_toe_brakes},
     {"smoke and contrails", update_exhaust_effects},
 };
 

@@ -14,8 +14,10 @@
 #include "panels/windows.h"
 #include "recorder/recorder.h"
 #include "state.h"
+#include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel.h"
 #include "systems/lighting/sim_lights.h"
 
@@ -180,6 +182,7 @@ void apply_initial_state() {
     for (const SimLight& light : SIM_LIGHTS) sim_light_follow(light, Want::OFF);
 
     write_all(COCKPIT_SWITCHES);
+    reset_control_indicators();
     state.simlink.allObjectsShown = 0;
     read_recording_option();
     host_trigger_key_event(KEY_VOR1_COURSE_SET, 360);
@@ -214,6 +217,7 @@ void apply_initial_state() {
     if (!host_is_panel_window_visible(WINDOW_SELECTOR_ARROW) && !host_is_panel_window_visible(WINDOW_SELECTOR))
         host_trigger_key_event(KEY_PANEL_OPEN, WINDOW_SELECTOR_ARROW);
 
+    reset_canopy_working_values();
     set_int("L:CDLVoice Switch position, number", 1);
     set_int("L:LIGHT Ident position, number", 1);
 

@@ -1,6 +1,9 @@
 #include "module/sim_events.h"
 
+#include "core/vars.h"
 #include "module/initial_state.h"
+#include "panels/gauges/GearFlaps_Panel.h"
+#include "panels/mouse.h"
 #include "persist/flight_names.h"
 #include "persist/panel_state.h"
 #include "simlink/ground_equipment.h"
@@ -8,9 +11,27 @@
 #include "state.h"
 #include "systems/electrical/electrical.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel.h"
+#include "systems/hydraulics/hydraulics.h"
 
 namespace tarmelon {
+
+namespace {
+
+// The gear inputs press the cockpit's gear buttons, as a left click does.
+void press_gear_up() { gear_up_mouse(nullptr, MOUSE_LEFT); }
+void press_gear_down() { gear_down_mouse(nullptr, MOUSE_LEFT); }
+
+// The gear toggle presses the other button; with both (or neither) pressed it does nothing.
+void gear_toggle_input() {
+    const std::int32_t up = get_int("L:GearUpButton, bool");
+    const std::int32_t down = get_int("L:GearDownButton, bool");
+    if (up == 0 && down == 1) press_gear_up();
+    else if (up == 1 && down == 0) press_gear_down();
+}
+
+}  // namespace
 
 void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
     // Axis and throttle values are signed 32-bit.
@@ -27,6 +48,28 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
         case EV_THROTTLE_DECR: throttle_decrease(v); break;
         case EV_THROTTLE_INCR_SMALL: throttle_increase_small(v); break;
         case EV_THROTTLE_FULL: throttle_full(v); break;
+        case EV_AXIS_AILERONS_SET: ailerons_axis_input(v); break;
+        case EV_AILERONS_LEFT: ailerons_step_input(false); break;
+        case EV_AILERONS_RIGHT: ailerons_step_input(true); break;
+        case EV_AXIS_RUDDER_SET: rudder_axis_input(v); break;
+        case EV_RUDDER_LEFT: rudder_step_input(false); break;
+        case EV_RUDDER_RIGHT: rudder_step_input(true); break;
+        case EV_AXIS_ELEVATOR_SET: elevator_axis_input(v); break;
+        case EV_ELEV_UP: elevator_step_input(true); break;
+        case EV_ELEV_DOWN: elevator_step_input(false); break;
+        case EV_AXIS_SPOILER_SET: spoiler_axis_input(v); break;
+        case EV_SPOILERS_TOGGLE: spoilers_toggle_input(v); break;
+        case EV_BRAKES: brakes_input(v); break;
+        case EV_BRAKES_LEFT: differential_brake_input(false, v); break;
+        case EV_BRAKES_RIGHT: differential_brake_input(true, v); break;
+        case EV_PARKING_BRAKES: parking_brakes_input(v); break;
+        case EV_GEAR_TOGGLE: gear_toggle_input(); break;
+        case EV_GEAR_UP: press_gear_up(); break;
+        case EV_GEAR_DOWN: press_gear_down(); break;
+        case EV_FLAPS_UP: flaps_input(FlapInput::UP, v); break;
+        case EV_FLAPS_DOWN: flaps_input(FlapInput::DOWN, v); break;
+        case EV_FLAPS_INCR: flaps_input(FlapInput::INCREASE, v); break;
+        case EV_FLAPS_DECR: flaps_input(FlapInput::DECREASE, v); break;
         case EV_MENU_SIGN: toggle_sign(); break;
         case EV_MENU_LADDER: toggle_ladder(); break;
         case EV_MENU_ENGINE_COVERS: toggle_engine_covers(); break;

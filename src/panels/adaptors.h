@@ -79,6 +79,20 @@ sdk::GBOOL TM_STDCALL on_mouse(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     return 0;
 }
 
+// The action receives the raw mouse flags (held selectors), then the click sounds.
+template <void (*Action)(sdk::FLAGS32 flags), Click C>
+sdk::GBOOL TM_STDCALL on_mouse_then_click(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
+    Action(flags);
+    click_sound(C.sound, C.pan);
+    return 0;
+}
+
+// A virtual-cockpit routine whose click sounds only when the action moved the control.
+template <bool (*Action)(), Click C>
+void with_click_if_moved() {
+    if (Action()) click_sound(C.sound, C.pan);
+}
+
 // A lever worked by dragging (the throttles): a right click runs Right; a left drag runs Drag
 // with the pointer's height in the area, 0 at its top and 1 at its bottom. A call that
 // carries no area (the virtual cockpit's) drags nothing.

@@ -4,17 +4,23 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "instruments/flight_instruments.h"
+#include "instruments/nav_instruments.h"
 #include "panels/adaptors.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
+#include "panels/gauges/GearFlaps_Panel.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
+#include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel_controls.h"
 #include "systems/fuel/fuel_panel.h"
+#include "systems/fuel/tip_tanks.h"
 
 namespace tarmelon {
 
@@ -43,11 +49,23 @@ constexpr Click LP_COCK_CLICK{3, 3000};
 //   left_click(69632, taxi_lights_mouse),
 // Ids without a row do nothing.
 constexpr VcEvent VC_EVENTS[] = {
+    left_click(69639, aileron_trim_decrease_mouse),
+    left_click(69640, aileron_trim_increase_mouse),
+    left_click(69652, aileron_trim_decrease_mouse),
+    left_click(69653, aileron_trim_increase_mouse),
+    left_click(69654, tail_trim_decrease_mouse),
+    left_click(69655, tail_trim_increase_mouse),
+    left_click(69656, rudder_trim_decrease_mouse),
+    left_click(69657, rudder_trim_increase_mouse),
     left_click(69664, ground_power_mouse),
     left_click(69665, generator_2_mouse),
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
     left_click(69669, inverter_meter_selector_mouse),
+    routine(69671, attitude_indicator_erect),
+    routine(69672, with_click_if_moved<dive_brake_selector_up, Click{3, -8000}>),
+    routine(69673, with_click_if_moved<dive_brake_selector_down, Click{3, -8000}>),
+    routine(69680, with_click<aileron_gearing_switch, Click{2, -5000}>),
     left_click(69681, engine1_ignition_mouse),
     routine(69682, with_click<top_belly_guard_vc, Click{3, 3000}>),
     routine(69683, with_click<top_belly_lever_vc, Click{3, 3000}>),
@@ -59,21 +77,46 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69701, with_click<port_lp_cock_lever_vc, LP_COCK_CLICK>),
     routine(69702, with_click<stbd_lp_cock_cover_vc, LP_COCK_CLICK>),
     routine(69703, with_click<stbd_lp_cock_lever_vc, LP_COCK_CLICK>),
+    routine(69704, vor1_obs_decrease),
+    routine(69705, vor1_obs_increase),
+    routine(69712, g_meter_reset),
+    routine(69713, gyro_knob_decrease),
+    routine(69714, gyro_knob_increase),
+    // 69715 and 69716 are click spots without an action.
+    routine(69717, vor2_obs_decrease),
+    routine(69718, vor2_obs_increase),
+    routine(69719, hsi_course_decrease),
+    routine(69720, hsi_course_increase),
+    routine(69721, hsi_heading_bug_decrease),
+    routine(69728, hsi_heading_bug_increase),
     left_click(69731, read_voltage_mouse),
     routine(69732, with_click<emergency_avionics_lever_vc, Click{2, 10000}>),
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
     routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
     routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
+    left_click(69753, gear_up_mouse),
+    left_click(69760, gear_down_mouse),
+    left_click(69761, flap_lever_mouse),
+    routine(69906, with_click<tip_tank_guard_vc, Click{3, -8000}>),
+    routine(69907, with_click<tip_tank_lever_vc, Click{2, -8000}>),
+    routine(69908, with_click<canopy_lift_guard_vc, Click{3, -8000}>),
+    routine(69909, with_click<canopy_lift_lever_vc, Click{2, -8000}>),
     routine(69910, relight<1>),
     routine(69911, relight<2>),
     routine(69912, with_click<guarded_switch_guard<GuardedSwitch::ABANDON>, Click{3, -8000}>),
     routine(69913, with_click<guarded_switch_lever<GuardedSwitch::ABANDON>, Click{2, -8000}>),
     routine(69920, with_click<guarded_switch_guard<GuardedSwitch::PRESSURE_DUMP>, Click{3, -8000}>),
     routine(69921, with_click<guarded_switch_lever<GuardedSwitch::PRESSURE_DUMP>, Click{2, -8000}>),
+    routine(69922, dive_brake_lever),
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
+    routine(69941, canopy_taxi_prop),
+    routine(69942, canopy_close_if_open),
+    routine(69945, canopy_jettison_lever),
+    routine(69975, canopy_handle_left),
+    routine(69976, canopy_handle_right),
 };
 constexpr std::size_t VC_EVENT_COUNT = sizeof VC_EVENTS / sizeof VC_EVENTS[0];
 

@@ -9,9 +9,12 @@
 #include "core/tokens.h"
 #include "core/vars.h"
 #include "sdk/win32.h"
+#include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
 #include "systems/fuel/fuel_controls.h"
+#include "systems/fuel/tip_tanks.h"
 #include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
@@ -268,6 +271,10 @@ bool load_panel_state(const char* flight_name) {
     sync_emergency_avionics_mirrors();
     sync_ground_test_mirrors();
     sync_lp_cock_mirrors();
+    sync_tip_tank_mirrors();
+    sync_canopy_lift_mirrors();
+    // The gearing and nosewheel flags follow their switches as restored.
+    sync_flight_control_flags();
     return true;
 }
 

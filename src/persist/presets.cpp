@@ -9,6 +9,8 @@
 #include "systems/canopy/canopy.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/engines/engines.h"
+#include "systems/flight_controls/flight_controls.h"
+#include "systems/fuel/tip_tanks.h"
 #include "systems/lighting/sim_lights.h"
 
 namespace tarmelon {
@@ -209,6 +211,9 @@ void apply_state_preset(std::uint8_t ready, std::uint8_t airborne_rule) {
     // virtual-cockpit levers and guards follow.
     sync_emergency_avionics_mirrors();
     sync_ground_test_mirrors();
+    sync_tip_tank_mirrors();
+    sync_canopy_lift_mirrors();
+    sync_flight_control_flags();
 }
 
 }  // namespace tarmelon

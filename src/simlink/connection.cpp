@@ -38,4 +38,9 @@ void show_text(const char* text, std::size_t size, float seconds) {
                        static_cast<sdk::DWORD_T>(size), const_cast<char*>(text));
 }
 
+void show_white_text(const char* text, std::size_t size, float seconds, sdk::DWORD_T event) {
+    sc.SimConnect_Text(state.simlink.simHandle, sdk::SIMCONNECT_TEXT_TYPE_PRINT_WHITE, seconds, event,
+                       static_cast<sdk::DWORD_T>(size), const_cast<char*>(text));
+}
+
 }  // namespace tarmelon

@@ -26,5 +26,7 @@ void delete_addon_menu();
 // Shows a text on screen in red for the given time (0: until replaced). size counts the
 // terminating zero.
 void show_text(const char* text, std::size_t size, float seconds);
+// The same in white, under the given event id.
+void show_white_text(const char* text, std::size_t size, float seconds, sdk::DWORD_T event);
 
 }  // namespace tarmelon

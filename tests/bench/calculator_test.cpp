@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "calculator.h"
+#include "fast_calculator.h"
 #include "text.h"
 #include "variables.h"
 
@@ -134,3 +135,55 @@ TEST(IntegerConversion, TruncatesSaturatesAndMapsNanToZero) {
 }
 
 }  // namespace
+
+// The fast path takes the straight-line strings the module sends every frame; whatever it
+// takes must come out exactly as the full evaluator gives it, and whatever it leaves must
+// have done nothing.
+TEST(FastCalculator, GivesTheFullEvaluatorsAnswerOrLeavesTheStringAlone) {
+    const char* strings[] = {
+        "1 (>L:Lights_nav_POS, bool)",
+        "(L:Lights_nav_POS, bool)",
+        "(A:LIGHT NAV, bool) 2 * 1 - (>L:Out,number) (L:Out,number)",
+        "3 4 min 7 max 2 / 5 % neg abs",
+        "1 0 / (>L:Div,number)",
+        "(L:Name) 0 == ! (>L:Flag, bool)",
+        "(L:Flag, bool) (L:FLAG,number) and 1 or 2 >= 3 <= 4 != 5 < 6 > 0 && 1 ||",
+        "5 (>L:Twice) (L:twice, bool) 1 + (>L:Twice)",  // read after a write: full evaluator
+        "1 if{ 2 } els{ 3 } (>L:Branch)",
+        "(L:Text)",
+        "(>L:Nothing)",
+        "1 (>A:LIGHT NAV, bool)",
+        "(>K:TOGGLE_NAV_LIGHTS)",
+        "unknown 1 +",
+        "1 2",
+        "",
+    };
+    Store full;
+    Store fast_store;
+    bench::FastCalculator fast;
+    full.vars.set(*bench::parse_variable_name("A:LIGHT NAV, bool"), 1);
+    fast_store.vars.set(*bench::parse_variable_name("A:LIGHT NAV, bool"), 1);
+    full.vars.set_text(*bench::parse_variable_name("L:Text"), "abc");
+    fast_store.vars.set_text(*bench::parse_variable_name("L:Text"), "abc");
+    int taken = 0;
+    for (const char* code : strings) {
+        auto expected = full.run(code);
+        bench::FastResult got;
+        if (fast.run(code, fast_store.vars, got)) {
+            ++taken;
+            ASSERT_TRUE(expected.ok) << code;
+            EXPECT_EQ(got.value, expected.value) << code;
+            EXPECT_EQ(got.text != nullptr && got.text->has_value(), expected.text.has_value()) << code;
+            if (expected.text) {
+                EXPECT_EQ(**got.text, *expected.text) << code;
+            }
+        } else {
+            // Left alone: the full evaluator runs it on the same store.
+            fast_store.run(code);
+        }
+        // Both stores hold the same values after every string.
+        for (const char* var : {"L:Lights_nav_POS", "L:Out", "L:Div", "L:Flag", "L:Twice", "L:Branch"})
+            EXPECT_EQ(full.value(var), fast_store.value(var)) << code << " / " << var;
+    }
+    EXPECT_GE(taken, 9);
+}

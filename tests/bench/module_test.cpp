@@ -122,10 +122,10 @@ TEST(Module, PilotEventsTheModuleMapsAreKnownOnceItIsConnected) {
     bench::Bench b;
     EXPECT_TRUE(b.knows_sim_event("GEAR_UP"));  // the aircraft's
     EXPECT_FALSE(b.knows_sim_event("NO_SUCH_EVENT"));
-    EXPECT_FALSE(b.knows_sim_event("FLAPS_UP"));  // not before the module has mapped it
+    EXPECT_FALSE(b.knows_sim_event("AP_MASTER"));  // not before the module has mapped it
     b.seconds(1);
-    EXPECT_TRUE(b.knows_sim_event("flaps_up"));  // the module maps it; the aircraft has no flaps yet
-    EXPECT_EQ(b.exec("event FLAPS_UP"), "");
+    EXPECT_TRUE(b.knows_sim_event("ap_master"));  // the module maps it; the aircraft has no autopilot
+    EXPECT_EQ(b.exec("event AP_MASTER"), "");
     EXPECT_THROW(b.exec("event NO_SUCH_EVENT"), bench::ScriptError);
 }
 

@@ -1,7 +1,8 @@
-// Hydraulics: the hydraulics model (gauge callback only).
+// Hydraulics: the invisible gauge whose pre-update service runs the hydraulics model.
 #include "panels/elements.h"
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
+#include "systems/hydraulics/hydraulics.h"
 
 namespace tarmelon {
 
@@ -21,7 +22,9 @@ sdk::MOUSERECT mouse[] = {
     mouse_eol(),
 };
 
-void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) update_hydraulics();
+}
 
 }  // namespace
 

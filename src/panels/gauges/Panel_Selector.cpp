@@ -132,15 +132,11 @@ constexpr sdk::FLAGS button_icon_flags(int button) {
 
 // ---- actions ---------------------------------------------------------------------------
 
-void toggle_nav_hatch() {
-    set_int("L:NoseConePos,number", get_int("L:NoseConePos,number") == 0 ? 100 : 0);
-}
-
 void left_click(const Button& button) {
     switch (button.action) {
         case Action::TOGGLE_WINDOW: host_trigger_key_event(KEY_PANEL_TOGGLE, button.window); break;
         case Action::POWER: apply_state_preset(state.presets.readyPresetActive == 1 ? 0 : 1, 0); break;
-        case Action::NAV_HATCH: toggle_nav_hatch(); break;
+        case Action::NAV_HATCH: nose_cone_toggle(); break;
         case Action::CANOPY: canopy_toggle(); break;
         case Action::CLOSE_ALL:
             for (std::uint32_t window : CLOSE_ALL_WINDOWS) host_trigger_key_event(KEY_PANEL_CLOSE, window);

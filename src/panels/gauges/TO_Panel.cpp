@@ -8,6 +8,8 @@
 #include "panels/mouse.h"
 #include "systems/electrical/electrical_controls.h"
 #include "systems/fuel/fuel_controls.h"
+#include "systems/hydraulics/hydraulics_state.h"
+#include "state.h"
 
 namespace tarmelon {
 
@@ -25,10 +27,10 @@ sdk::GBOOL TM_STDCALL stbd_wing_transfer_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 f
 
 namespace {
 
-// The hydraulic pressures and the cabin's temperature control and altitude come with the
-// hydraulics and cabin systems; until then the needles rest at 0.
-double main_hydraulic_pressure() { return 0.0; }
-double brake_hydraulic_pressure() { return 0.0; }
+double main_hydraulic_pressure() { return state.hydraulics.mainHydraulicPressure; }
+double brake_hydraulic_pressure() { return state.hydraulics.brakePressure; }
+// The cabin's temperature control and altitude come with the cabin system; until then the
+// needles rest at 0.
 double cabin_temperature_control() { return 0.0; }
 double cabin_altitude_thousands() { return 0.0; }
 double cabin_altitude_feet() { return cabin_altitude_thousands() * 1000.0; }

@@ -8,15 +8,37 @@
 #include "panels/gauge_parts.h"
 #include "panels/mouse.h"
 #include "systems/electrical/electrical_controls.h"
+#include "systems/flight_controls/flight_controls.h"
+#include "systems/flight_controls/trims.h"
 
 namespace tarmelon {
 
 namespace {
 constexpr Click GROUND_POWER_CLICK{2, -10000};
+constexpr Click TRIM_CLICK{1, -10000};
 }  // namespace
 
 sdk::GBOOL TM_STDCALL ground_power_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
     return on_click<ground_power_click, GROUND_POWER_CLICK>(at, flags);
+}
+
+sdk::GBOOL TM_STDCALL aileron_trim_decrease_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_decrease<TRIM_AILERON>, TRIM_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL aileron_trim_increase_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_increase<TRIM_AILERON>, TRIM_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL rudder_trim_decrease_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_decrease<TRIM_RUDDER>, TRIM_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL rudder_trim_increase_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_increase<TRIM_RUDDER>, TRIM_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL tail_trim_decrease_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_decrease<TRIM_TAIL>, TRIM_CLICK>(at, flags);
+}
+sdk::GBOOL TM_STDCALL tail_trim_increase_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_mouse_then_click<trim_selector_increase<TRIM_TAIL>, TRIM_CLICK>(at, flags);
 }
 
 namespace {
@@ -50,10 +72,9 @@ struct Elements {
     sdk::ELEMENT_ICON port_anti_ice_2 = icon(1421, 645, 403, 2, variable_on<"L:AntiIce_port_switch_POS, bool">);
     sdk::ELEMENT_ICON taxi_lights = icon(1544, 241, 851, 2, variable_on<"L:Lights_taxi_POS, bool">);
     sdk::ELEMENT_ICON nav_lights = icon(42580, 119, 851, 2, variable_on<"L:Lights_nav_POS, bool">);
-    // The trim selectors' timed spring return comes with the trims.
-    sdk::ELEMENT_ICON aileron_trim = icon(512, 1395, 645, 3, variable_frame<"L:aileronTrimSelPos, number", 3>);
-    sdk::ELEMENT_ICON rudder_trim = icon(41408, 1395, 354, 3, variable_frame<"L:rudderTrimSelPos, number", 3>);
-    sdk::ELEMENT_ICON tail_trim = icon(1536, 1361, 168, 3, variable_frame<"L:tailTrimSelPos, number", 3>);
+    sdk::ELEMENT_ICON aileron_trim = icon(512, 1395, 645, 3, icon_value<trim_selector_icon<TRIM_AILERON>>);
+    sdk::ELEMENT_ICON rudder_trim = icon(41408, 1395, 354, 3, icon_value<trim_selector_icon<TRIM_RUDDER>>);
+    sdk::ELEMENT_ICON tail_trim = icon(1536, 1361, 168, 3, icon_value<trim_selector_icon<TRIM_TAIL>>);
     sdk::ELEMENT_ICON ground_power = icon(2572, 1736, 892, 2, variable_on<"L:TarmelonGroundPower, bool">);
 } elements;
 
@@ -73,23 +94,23 @@ void link(sdk::GAUGEHDR* gauge) {
 constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
 constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
-// Rows marked no_action work systems that come later (trims, nosewheel, lights, anti-ice,
-// photoflash, flares, CDL).
+// Rows marked no_action work systems that come later (lights, anti-ice, photoflash, flares,
+// CDL).
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
     group(1794, 0, 125, 125), tooltip("Reset Trims"), group_end(),
-    click(1794, 0, 125, 125, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(1794, 0, 125, 125, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<reset_trims, NO_CLICK>),
     group(1395, 645, 208, 248), tooltip("Aileron Trim [%1!d! degrees]", aileron_trim_args), group_end(),
-    click(1395, 645, 104, 248, sdk::CURSOR_DOWNARROW, HELD, no_action),
-    click(1499, 645, 104, 248, sdk::CURSOR_UPARROW, HELD, no_action),
+    click(1395, 645, 104, 248, sdk::CURSOR_DOWNARROW, HELD, aileron_trim_decrease_mouse),
+    click(1499, 645, 104, 248, sdk::CURSOR_UPARROW, HELD, aileron_trim_increase_mouse),
     group(1395, 354, 208, 248), tooltip("Rudder Trim [%1!d! degrees]", rudder_trim_args), group_end(),
-    click(1395, 354, 104, 248, sdk::CURSOR_DOWNARROW, HELD, no_action),
-    click(1499, 354, 104, 248, sdk::CURSOR_UPARROW, HELD, no_action),
+    click(1395, 354, 104, 248, sdk::CURSOR_DOWNARROW, HELD, rudder_trim_decrease_mouse),
+    click(1499, 354, 104, 248, sdk::CURSOR_UPARROW, HELD, rudder_trim_increase_mouse),
     group(1306, 356, 61, 100), tooltip("Nosewheel Mode [%1!s!]", nosewheel_args), group_end(),
-    click(1306, 356, 61, 100, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(1306, 356, 61, 100, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<nosewheel_mode_switch, NO_CLICK>),
     group(1361, 168, 283, 151), tooltip("Tail Trim [%1!d! degrees]", tail_trim_args), group_end(),
-    click(1361, 168, 283, 75, sdk::CURSOR_DOWNARROW, HELD, no_action),
-    click(1361, 243, 283, 75, sdk::CURSOR_UPARROW, HELD, no_action),
+    click(1361, 168, 283, 75, sdk::CURSOR_DOWNARROW, HELD, tail_trim_decrease_mouse),
+    click(1361, 243, 283, 75, sdk::CURSOR_UPARROW, HELD, tail_trim_increase_mouse),
     group(0, 890, 110, 121), tooltip("CDL light test"), group_end(),
     click(0, 890, 110, 121, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
     group(363, 330, 266, 361), tooltip("Photoflash lever"), group_end(),
@@ -120,8 +141,10 @@ sdk::MOUSERECT mouse[] = {
     mouse_eol(),
 };
 
-// The panel's pre-update work (trim copies, external lights) comes with the trims and lights.
-void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32, sdk::UINT32) {}
+// The panel's pre-update work: the trim copies (the external lights come with the lights).
+void TM_STDCALL callback(sdk::GAUGEHDR*, sdk::SINT32 service, sdk::UINT32) {
+    if (service == sdk::PANEL_SERVICE_PRE_UPDATE) read_trim_values();
+}
 
 }  // namespace
 

@@ -64,6 +64,16 @@ void note_canopy_position() {
     state.canopy.canopyFullyOpenSeen = state.simdata.canopyOpenPercent != 0.0 ? 1 : 0;
 }
 
+void note_canopy_closed_or_open(int percent) {
+    if (percent == 0) {
+        state.canopy.canopyClosed = 1;
+        state.canopy.canopyFullyOpenSeen = 0;
+    } else if (percent == 100) {
+        state.canopy.canopyClosed = 0;
+        state.canopy.canopyFullyOpenSeen = 1;
+    }
+}
+
 void canopy_misting() {
     CanopyState& c = state.canopy;
     const std::uint32_t now = truncate_u32(read_token(TOKEN_SECONDS));

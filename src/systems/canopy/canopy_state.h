@@ -16,6 +16,11 @@ struct CanopyState {
     std::uint8_t mistStepArmed;
     std::uint32_t mistNextStep;
     std::int32_t mistLevel;            // 0 to 7
+    // The cockpit around it.
+    std::int32_t canopyWasOpen;        // seen more than 10 % open since it last closed
+    std::uint8_t liftSpringArmed;      // the canopy-lift switch's spring-back clock
+    std::uint32_t liftSpringDue;       // whole seconds (token 604)
+    std::uint8_t noseConeOpen;         // toggled with the navigator's hatch
 };
 
 }  // namespace tarmelon

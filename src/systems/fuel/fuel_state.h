@@ -62,6 +62,9 @@ struct FuelState {
     // none yet, so the mirrors follow any way the position is set (presets, restore, the
     // automatic management).
     std::int32_t topBellyMirroredPos;
+    // The tip-tank jettison switch's spring-back clock (whole seconds of token 604).
+    std::uint8_t tipTankSpringArmed;
+    std::uint32_t tipTankSpringDue;
 };
 
 }  // namespace tarmelon
