@@ -12,7 +12,7 @@ for preset in dev asan; do
   ctest --preset "$preset"
 done
 
-# The fuzz targets, each for a bounded time from its corpus (TARMELON_FUZZ_SECONDS, 20 s).
+# The fuzz targets, each for a bounded time from its corpus (cache variable TARMELON_FUZZ_SECONDS, 20 s).
 echo "== fuzz"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
