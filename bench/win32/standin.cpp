@@ -56,6 +56,8 @@ struct State {
     std::vector<std::string> log;
     std::map<void*, int> libraries;  // handles LoadLibraryA gave out, with their counts
     std::map<HANDLE, OpenFile> files;  // handles CreateFileA gave out
+    std::uint64_t writes = 0;                      // file and folder changes made
+    std::uint64_t writes_allowed = UINT64_MAX;     // the process "dies" when writes reach it
     // The wall clock: `wall_at` (seconds of a calendar date, as if UTC) when the bench clock
     // read `wall_at_ms`; it runs with the bench clock.
     std::int64_t wall_at = 0;
@@ -118,6 +120,14 @@ std::string window_name(HWND hwnd) {
 void log(std::string line) { state().log.push_back(std::move(line)); }
 
 bool readable(const std::string& path) { return state().unreadable.count(path) == 0; }
+
+// One change of a file or folder may happen (and is counted), or the process has "died".
+bool may_write() {
+    State& s = state();
+    if (s.writes >= s.writes_allowed) return false;
+    ++s.writes;
+    return true;
+}
 
 bool valid_window(HWND hwnd) {
     return hwnd == &g_main_window_object && state().main_window_exists;
@@ -200,6 +210,15 @@ void reset(const std::string& current_directory) {
     std::tm local{};
     if (::localtime_r(&now, &local) != nullptr) s.wall_at = static_cast<std::int64_t>(::timegm(&local));
 }
+
+void die_after_writes(std::uint64_t writes) {
+    State& s = state();
+    s.writes_allowed = writes > UINT64_MAX - s.writes ? UINT64_MAX : s.writes + writes;
+}
+
+void writes_live() { state().writes_allowed = UINT64_MAX; }
+
+std::uint64_t writes_made() { return state().writes; }
 
 void set_main_window_exists(bool exists) { state().main_window_exists = exists; }
 
@@ -377,13 +396,13 @@ TM_EXPORT BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPC
     if (key != nullptr) k = bounded(key);
     if (value != nullptr) v = bounded(value);
     const std::string path = host_path(bounded(file));
-    if (!readable(path)) return FALSE;
+    if (!readable(path) || !may_write()) return FALSE;
     return profile::write(path, bounded(section), k, v) ? TRUE : FALSE;
 }
 
 TM_EXPORT BOOL WINAPI CreateDirectoryA(LPCSTR path, SECURITY_ATTRIBUTES*) {
     log("CreateDirectoryA(" + quoted(path) + ")");
-    if (path == nullptr) return FALSE;
+    if (path == nullptr || !may_write()) return FALSE;
     return ::mkdir(host_path(bounded(path)).c_str(), 0777) == 0 ? TRUE : FALSE;
 }
 
@@ -401,6 +420,7 @@ TM_EXPORT BOOL WINAPI DeleteFileA(LPCSTR path) {
     const std::string file = host_path(bounded(path));
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return FALSE;  // folders: no
+    if (!may_write()) return FALSE;
     return ::unlink(file.c_str()) == 0 ? TRUE : FALSE;
 }
 
@@ -431,6 +451,7 @@ TM_EXPORT HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD share_mode,
     } else {
         return INVALID_HANDLE_VALUE;
     }
+    if (writable && !may_write()) return INVALID_HANDLE_VALUE;
     std::FILE* open = std::fopen(file.c_str(), mode);
     if (open == nullptr) return INVALID_HANDLE_VALUE;
     state().files[static_cast<HANDLE>(open)] = OpenFile{open, writable};
@@ -443,6 +464,7 @@ TM_EXPORT BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD bytes, LPDW
     const auto it = state().files.find(handle);
     if (it == state().files.end() || !it->second.writable || overlapped != nullptr) return FALSE;
     if (bytes > 0 && buffer == nullptr) return FALSE;
+    if (!may_write()) return FALSE;
     const std::size_t n = bytes > 0 ? std::fwrite(buffer, 1, bytes, it->second.file) : 0;
     const bool flushed = std::fflush(it->second.file) == 0;
     if (written != nullptr) *written = static_cast<DWORD>(n);
@@ -453,7 +475,9 @@ TM_EXPORT BOOL WINAPI CloseHandle(HANDLE handle) {
     log("CloseHandle()");
     const auto it = state().files.find(handle);
     if (it == state().files.end()) return FALSE;  // not a handle given out, or closed already
-    const bool closed = std::fclose(it->second.file) == 0;
+    // After a death the handle goes (the process's handles close with it), unreported.
+    const bool live = !it->second.writable || may_write();
+    const bool closed = std::fclose(it->second.file) == 0 && live;
     state().files.erase(it);
     return closed ? TRUE : FALSE;
 }
@@ -484,6 +508,7 @@ TM_EXPORT BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD fla
         // An existing file is replaced only when asked; a folder never is.
         if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 || S_ISDIR(target.st_mode)) return FALSE;
     }
+    if (!may_write()) return FALSE;
     return std::rename(from.c_str(), to.c_str()) == 0 ? TRUE : FALSE;
 }
 

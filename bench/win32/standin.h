@@ -30,6 +30,17 @@ TM_EXPORT void hide_library(const std::string& name);
 // The path stays unreadable, whatever file is put there, until reset.
 TM_EXPORT void deny_read(const std::string& path);
 
+// The process "dies" after `writes` more writes: every call that changes a file or folder
+// (WritePrivateProfileStringA, CreateDirectoryA, DeleteFileA, MoveFileExA, CreateFileA for
+// writing, WriteFile, and CloseHandle of a file opened for writing) counts as one write; once
+// the count is used up, each such call does nothing and fails, as if the process had ended
+// there and nothing after it reached the disk. Reads still work. Until reset, or
+// writes_live() lifts it (the process started again).
+TM_EXPORT void die_after_writes(std::uint64_t writes);
+TM_EXPORT void writes_live();
+// The writes made since reset (those that did nothing after a death not counted).
+TM_EXPORT std::uint64_t writes_made();
+
 // The wall clock that GetLocalTime reads. It starts at the host's local time at reset and
 // runs with the bench clock.
 struct LocalTime {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/host.h"
+#include "core/text.h"
 
 namespace tarmelon {
 
@@ -42,7 +43,7 @@ public:
     }
     void fixed(double value) {  // six decimals, as "%f" writes them
         char number[CALCULATOR_BUFFER];
-        const int length = std::snprintf(number, sizeof number, "%f", value);
+        const int length = format_fixed(number, sizeof number, value);  // a point whatever the locale
         if (length < 0 || static_cast<std::size_t>(length) >= sizeof number) ok_ = false;
         else text(number);
     }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/files.h"
+#include "core/text.h"
 #include "core/vars.h"
 #include "sdk/win32.h"
 #include "state.h"
@@ -73,10 +74,16 @@ void write_summary(const char* key, const char* value) {
 
 Line sample(const RecordedFile& file) {
     Line line{};
-    const int n = file.reading == Reading::REAL
-                      ? std::snprintf(line.text, sizeof line.text, "%f\n", get_double(file.variable))
-                      : std::snprintf(line.text, sizeof line.text, "%d\n", get_int(file.variable));
-    line.length = n > 0 && static_cast<std::size_t>(n) < sizeof line.text ? n : -1;
+    // The number, then its line end where there is room for it.
+    const int n = file.reading == Reading::REAL ? format_fixed(line.text, sizeof line.text - 1, get_double(file.variable))
+                                                : std::snprintf(line.text, sizeof line.text - 1, "%d", get_int(file.variable));
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof line.text - 1) {
+        line.length = -1;
+        return line;
+    }
+    line.text[n] = '\n';
+    line.text[n + 1] = '\0';
+    line.length = n + 1;
     return line;
 }
 
@@ -114,7 +121,7 @@ void count_minute() {
 // Every 30 seconds: the fuel used so far. A profile value is one line: no line end in it.
 void note_fuel_burn() {
     char value[LINE_BUFFER];
-    const int n = std::snprintf(value, sizeof value, "%f", get_double("A:GENERAL ENG FUEL USED SINCE START,pounds"));
+    const int n = format_fixed(value, sizeof value, get_double("A:GENERAL ENG FUEL USED SINCE START,pounds"));
     if (n > 0 && static_cast<std::size_t>(n) < sizeof value) write_summary("FuelBurn", value);
 }
 

@@ -9,6 +9,7 @@ namespace tarmelon {
 void open_connection(const char* client_name, sdk::DispatchProc dispatch) {
     simconnect_load();
     state.simlink.simHandle = nullptr;
+    state.simlink.simOpenReceived = 0;  // this connection's OPEN is still to come
     sc.SimConnect_Open(&state.simlink.simHandle, client_name, nullptr, 0, nullptr,
                        sdk::SIMCONNECT_OPEN_CONFIGINDEX_LOCAL);
     sc.SimConnect_CallDispatch(state.simlink.simHandle, dispatch, nullptr);

@@ -69,6 +69,9 @@ void register_squawkbox() {
 }  // namespace
 
 void setup_on_open() {
+    // Once a connection: a repeated OPEN (a confused or hostile sender) must not register
+    // every definition, request, event and menu item again, each time more of them.
+    if (state.simlink.simOpenReceived == 1) return;
     register_aircraft_data();
     register_events();
     register_menu();
