@@ -23,6 +23,12 @@ constexpr sdk::FLAGS32 MOUSE_LEFT_RELEASE = 0x00020000;
 constexpr sdk::FLAGS32 MOUSE_WHEEL_UP = 0x00004000;
 constexpr sdk::FLAGS32 MOUSE_WHEEL_DOWN = 0x00002000;
 
+// Masks many panels share.
+constexpr sdk::FLAGS32 MOUSE_LEFT_OR_RIGHT = MOUSE_LEFT | MOUSE_RIGHT;  // two-way and guarded switches
+constexpr sdk::FLAGS32 MOUSE_HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;  // works while held
+constexpr sdk::FLAGS32 MOUSE_STEP_UP = MOUSE_LEFT | MOUSE_WHEEL_UP;  // a knob's up side: click or wheel
+constexpr sdk::FLAGS32 MOUSE_STEP_DOWN = MOUSE_LEFT | MOUSE_WHEEL_DOWN;
+
 constexpr sdk::MOUSERECT mouse_record(sdk::ENUM type, int x, int y, int w, int h, sdk::ENUM cursor) {
     sdk::MOUSERECT r{};
     r.rect_type = type;

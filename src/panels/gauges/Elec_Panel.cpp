@@ -74,8 +74,6 @@ void link(sdk::GAUGEHDR* gauge) {
                       el(elements.generator_2), el(elements.generator_1)});
 }
 
-constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
-constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
@@ -88,7 +86,7 @@ sdk::MOUSERECT mouse[] = {
     group(216, 38, 198, 95), tooltip("No.2 Generator On/Off"), group_end(),
     click(216, 38, 198, 95, sdk::CURSOR_HAND, MOUSE_LEFT, generator_2_mouse),
     group(155, 409, 270, 170), tooltip("Inverter Selector Switch"), group_end(),
-    click(155, 409, 270, 170, sdk::CURSOR_GRAB, GUARDED, on_left_right<inverter_selector_click, PANEL_CLICK>),
+    click(155, 409, 270, 170, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right<inverter_selector_click, PANEL_CLICK>),
     // The autopilot's reset switch, bank and pitch selectors: their actions come with the autopilot.
     group(697, 888, 169, 107), tooltip("Auto Pilot Reset"), group_end(),
     click(697, 888, 169, 107, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
@@ -100,8 +98,8 @@ sdk::MOUSERECT mouse[] = {
     click(155, 681, 267, 133, sdk::CURSOR_UPARROW, MOUSE_LEFT, no_action),
     click(155, 814, 267, 133, sdk::CURSOR_DOWNARROW, MOUSE_LEFT, no_action),
     group(428, 738, 145, 130), tooltip("Pitch selection [%1!d! degrees]", pitch_selection_args), group_end(),
-    click(428, 738, 72, 130, sdk::CURSOR_DOWNARROW, HELD, no_action),
-    click(500, 738, 72, 130, sdk::CURSOR_UPARROW, HELD, no_action),
+    click(428, 738, 72, 130, sdk::CURSOR_DOWNARROW, MOUSE_HELD, no_action),
+    click(500, 738, 72, 130, sdk::CURSOR_UPARROW, MOUSE_HELD, no_action),
     mouse_end(),
     mouse_eol(),
 };

@@ -69,7 +69,6 @@ sdk::MOUSE_ARG auto_fuel_state[] = {string_arg(tooltip_text<auto_fuel_management
 
 constexpr Click PUMP{2, 8500};
 constexpr Click COCK{3, 8500};
-constexpr sdk::FLAGS32 BOTH = MOUSE_LEFT | MOUSE_RIGHT;
 constexpr auto HAND = sdk::CURSOR_HAND;
 constexpr auto GRAB = sdk::CURSOR_GRAB;
 
@@ -98,7 +97,7 @@ sdk::MOUSERECT mouse[] = {
     group(48, 601, 110, 122), tooltip("Rear Tank Port Fuel Cock"), group_end(),
     click(48, 601, 110, 122, HAND, MOUSE_LEFT, on_click<toggle_rear_cock_port, COCK>),
     group(656, 596, 140, 165), tooltip("Top tanks to bottom tank transfer cock"), group_end(),
-    click(656, 596, 140, 165, GRAB, BOTH, on_left_right<top_belly_cock_click, COCK>),
+    click(656, 596, 140, 165, GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right<top_belly_cock_click, COCK>),
     group(434, 53, 98, 175), tooltip("Belly Tank Starboard Pump"), group_end(),
     click(434, 53, 98, 175, HAND, MOUSE_LEFT, on_click<toggle_belly_pump_stbd, PUMP>),
     group(321, 53, 98, 175), tooltip("Belly Tank Port Pump"), group_end(),

@@ -84,17 +84,15 @@ void link(sdk::GAUGEHDR* gauge) {
                       el(elements.gear_up)});
 }
 
-constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
-constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
     group(375, 369, 148, 61), tooltip("Day/Night lamp selector"), group_end(),
-    click(375, 369, 74, 61, sdk::CURSOR_DOWNARROW, HELD, on_click<day_night_selector_raise, NO_CLICK>),
-    click(449, 369, 74, 61, sdk::CURSOR_UPARROW, HELD, on_click<day_night_selector_lower, NO_CLICK>),
+    click(375, 369, 74, 61, sdk::CURSOR_DOWNARROW, MOUSE_HELD, on_click<day_night_selector_raise, NO_CLICK>),
+    click(449, 369, 74, 61, sdk::CURSOR_UPARROW, MOUSE_HELD, on_click<day_night_selector_lower, NO_CLICK>),
     group(375, 435, 148, 61), tooltip("Lamp A/B selector"), group_end(),
-    click(375, 435, 74, 61, sdk::CURSOR_DOWNARROW, HELD, on_click<ab_selector_raise, NO_CLICK>),
-    click(449, 435, 74, 61, sdk::CURSOR_UPARROW, HELD, on_click<ab_selector_lower, NO_CLICK>),
+    click(375, 435, 74, 61, sdk::CURSOR_DOWNARROW, MOUSE_HELD, on_click<ab_selector_raise, NO_CLICK>),
+    click(449, 435, 74, 61, sdk::CURSOR_UPARROW, MOUSE_HELD, on_click<ab_selector_lower, NO_CLICK>),
     group(746, 246, 114, 110), tooltip("Gear UP Button"), group_end(),
     click(746, 246, 114, 110, sdk::CURSOR_HAND, MOUSE_LEFT, gear_up_mouse),
     group(745, 410, 162, 147), tooltip("Gear Down Button"), group_end(),
@@ -103,9 +101,9 @@ sdk::MOUSERECT mouse[] = {
     click(672, 618, 258, 437, sdk::CURSOR_HAND, MOUSE_LEFT, flap_lever_mouse),
     group(286, 595, 324, 292), tooltip("Flaps position [%1!d! degrees]", flaps_args), group_end(),
     group(464, 43, 215, 228), tooltip("Jettison Tip Tanks"), group_end(),
-    click(464, 43, 215, 228, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<tip_tank_jettison_click, PANEL_CLICK>),
+    click(464, 43, 215, 228, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<tip_tank_jettison_click, PANEL_CLICK>),
     group(0, 643, 127, 250), tooltip("Canopy lift"), group_end(),
-    click(0, 643, 127, 250, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<canopy_lift_click, PANEL_CLICK>),
+    click(0, 643, 127, 250, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<canopy_lift_click, PANEL_CLICK>),
     mouse_end(),
     mouse_eol(),
 };

@@ -100,8 +100,6 @@ void link(sdk::GAUGEHDR* gauge) {
 sdk::MOUSE_ARG power_args[] = {string_arg(tooltip_text<gma_power_text>)};
 
 constexpr auto HAND = sdk::CURSOR_HAND;
-constexpr sdk::FLAGS32 DOWN = MOUSE_LEFT | MOUSE_WHEEL_DOWN;
-constexpr sdk::FLAGS32 UP = MOUSE_LEFT | MOUSE_WHEEL_UP;
 
 // clang-format off
 sdk::MOUSERECT mouse[] = {
@@ -143,17 +141,17 @@ sdk::MOUSERECT mouse[] = {
     group(1236, 198, 70, 35), tooltip("Annunicator test button"), group_end(),
     click(1236, 198, 70, 35, HAND, MOUSE_LEFT, gma_test_mouse),
     group(352, 244, 94, 94), tooltip("Pilot intercom squelch level knob"), group_end(),
-    click(352, 244, 47, 47, sdk::CURSOR_DOWNARROW, DOWN, gma_pilot_squelch_down_mouse),
-    click(400, 258, 47, 47, sdk::CURSOR_UPARROW, UP, gma_pilot_squelch_up_mouse),
+    click(352, 244, 47, 47, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, gma_pilot_squelch_down_mouse),
+    click(400, 258, 47, 47, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, gma_pilot_squelch_up_mouse),
     group(365, 258, 67, 67), tooltip("ON/OFF and pilot intercom volume knob - Power: [%1!s!]", power_args), group_end(),
-    click(365, 258, 33, 33, sdk::CURSOR_DOWNARROW, DOWN, gma_power_down_mouse),
-    click(400, 258, 33, 33, sdk::CURSOR_UPARROW, UP, gma_power_up_mouse),
+    click(365, 258, 33, 33, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, gma_power_down_mouse),
+    click(400, 258, 33, 33, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, gma_power_up_mouse),
     group(1224, 244, 94, 94), tooltip("Copilot intercom squelch level knob"), group_end(),
-    click(1224, 244, 47, 47, sdk::CURSOR_DOWNARROW, DOWN, gma_copilot_squelch_down_mouse),
-    click(1274, 258, 47, 47, sdk::CURSOR_UPARROW, UP, gma_copilot_squelch_up_mouse),
+    click(1224, 244, 47, 47, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, gma_copilot_squelch_down_mouse),
+    click(1274, 258, 47, 47, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, gma_copilot_squelch_up_mouse),
     group(1237, 257, 67, 67), tooltip("Copilot intercom volume knob"), group_end(),
-    click(1237, 258, 33, 33, sdk::CURSOR_DOWNARROW, DOWN, gma_copilot_volume_down_mouse),
-    click(1272, 258, 33, 33, sdk::CURSOR_UPARROW, UP, gma_copilot_volume_up_mouse),
+    click(1237, 258, 33, 33, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, gma_copilot_volume_down_mouse),
+    click(1272, 258, 33, 33, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, gma_copilot_volume_up_mouse),
     mouse_end(),
     mouse_eol(),
 };

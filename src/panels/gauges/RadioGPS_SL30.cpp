@@ -99,8 +99,6 @@ void link(sdk::GAUGEHDR* gauge) {
 }
 
 constexpr auto HAND = sdk::CURSOR_HAND;
-constexpr sdk::FLAGS32 DOWN = MOUSE_LEFT | MOUSE_WHEEL_DOWN;
-constexpr sdk::FLAGS32 UP = MOUSE_LEFT | MOUSE_WHEEL_UP;
 
 // clang-format off
 sdk::MOUSERECT mouse[] = {
@@ -126,11 +124,11 @@ sdk::MOUSERECT mouse[] = {
     group(1142, 918, 108, 166), tooltip("Enter button"), group_end(),
     click(1142, 918, 108, 166, HAND, MOUSE_LEFT, sl30_enter_mouse),
     group(1220, 877, 82, 82), tooltip("Large knob"), group_end(),
-    click(1220, 877, 40, 40, sdk::CURSOR_DOWNARROW, DOWN, sl30_large_down_mouse),
-    click(1260, 877, 40, 40, sdk::CURSOR_UPARROW, UP, sl30_large_up_mouse),
+    click(1220, 877, 40, 40, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, sl30_large_down_mouse),
+    click(1260, 877, 40, 40, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, sl30_large_up_mouse),
     group(1232, 888, 59, 59), tooltip("Small knob"), group_end(),
-    click(1232, 888, 28, 28, sdk::CURSOR_DOWNARROW, DOWN, sl30_small_down_mouse),
-    click(1262, 888, 28, 28, sdk::CURSOR_UPARROW, UP, sl30_small_up_mouse),
+    click(1232, 888, 28, 28, sdk::CURSOR_DOWNARROW, MOUSE_STEP_DOWN, sl30_small_down_mouse),
+    click(1262, 888, 28, 28, sdk::CURSOR_UPARROW, MOUSE_STEP_UP, sl30_small_up_mouse),
     mouse_end(),
     mouse_eol(),
 };

@@ -126,8 +126,6 @@ void link(sdk::GAUGEHDR* gauge) {
                       el(elements.port_lp_cock), el(elements.stbd_lp_cock)});
 }
 
-constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
-constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
@@ -140,8 +138,8 @@ sdk::MOUSERECT mouse[] = {
     group(425, 158, 116, 161), tooltip("Port wing to rear tank fuel transfer"), group_end(),
     click(425, 158, 116, 161, sdk::CURSOR_HAND, MOUSE_LEFT, port_wing_transfer_mouse),
     group(973, 713, 175, 95), tooltip("Cabin Air"), group_end(),
-    click(928, 687, 117, 134, sdk::CURSOR_DOWNARROW, HELD, cabin_air_mouse<cabin_air_cooler>),
-    click(1061, 687, 117, 134, sdk::CURSOR_UPARROW, HELD, cabin_air_mouse<cabin_air_warmer>),
+    click(928, 687, 117, 134, sdk::CURSOR_DOWNARROW, MOUSE_HELD, cabin_air_mouse<cabin_air_cooler>),
+    click(1061, 687, 117, 134, sdk::CURSOR_UPARROW, MOUSE_HELD, cabin_air_mouse<cabin_air_warmer>),
     group(363, 711, 98, 102), tooltip("Compass / Gyro Mode"), group_end(),
     click(363, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, compass_gyro_mouse),
     group(1076, 158, 82, 160), tooltip("Starboard wing to rear tank fuel transfer"), group_end(),
@@ -151,11 +149,11 @@ sdk::MOUSERECT mouse[] = {
     group(710, 711, 98, 102), tooltip("Engine air to cabin (Eng 2)"), group_end(),
     click(710, 711, 98, 102, sdk::CURSOR_HAND, MOUSE_LEFT, engine_air_2_mouse),
     group(1133, 136, 237, 146), tooltip("Aircraft Battery"), group_end(),
-    click(1133, 136, 237, 146, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<battery_switch_click, GUARD_CLICK>),
+    click(1133, 136, 237, 146, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<battery_switch_click, GUARD_CLICK>),
     group(541, 44, 266, 253), tooltip("ENG1 Master LP Cock"), group_end(),
-    click(541, 44, 266, 253, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<port_lp_cock_click, GUARD_CLICK>),
+    click(541, 44, 266, 253, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<port_lp_cock_click, GUARD_CLICK>),
     group(807, 44, 269, 253), tooltip("ENG2 Master LP Cock"), group_end(),
-    click(807, 44, 269, 253, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<stbd_lp_cock_click, GUARD_CLICK>),
+    click(807, 44, 269, 253, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<stbd_lp_cock_click, GUARD_CLICK>),
     group(376, 401, 256, 256), tooltip("Main Hydraulic Pressure [%1!d! PSI]", main_pressure_args), group_end(),
     group(681, 397, 256, 256), tooltip("Wheelbrakes Hydraulic Pressure [%1!d! PSI]", brake_pressure_args), group_end(),
     group(78, 461, 256, 256), tooltip("Cabin Altitude [%1!d! Feet]", cabin_altitude_args), group_end(),

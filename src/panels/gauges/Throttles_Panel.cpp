@@ -44,7 +44,6 @@ void link(sdk::GAUGEHDR* gauge) {
 
 constexpr Click GUARDED_CLICK{3, 10000};
 constexpr Click JPT_CLICK{2, 10000};
-constexpr sdk::FLAGS32 BOTH = MOUSE_LEFT | MOUSE_RIGHT;
 constexpr sdk::FLAGS32 LEVER = MOUSE_LEFT | MOUSE_RIGHT | MOUSE_LEFT_DRAG;
 constexpr sdk::ENUM HAND = sdk::CURSOR_HAND;
 constexpr sdk::ENUM GRAB = sdk::CURSOR_GRAB;
@@ -52,9 +51,9 @@ constexpr sdk::ENUM GRAB = sdk::CURSOR_GRAB;
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
     group(253, 205, 254, 230), tooltip("Cabin pressure dump switch"), group_end(),
-    click(253, 205, 254, 230, GRAB, BOTH, on_left_right<guarded_switch_click<GuardedSwitch::PRESSURE_DUMP>, GUARDED_CLICK>),
+    click(253, 205, 254, 230, GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right<guarded_switch_click<GuardedSwitch::PRESSURE_DUMP>, GUARDED_CLICK>),
     group(87, 205, 166, 230), tooltip("Abandon aircraft"), group_end(),
-    click(87, 205, 166, 230, GRAB, BOTH, on_left_right<guarded_switch_click<GuardedSwitch::ABANDON>, GUARDED_CLICK>),
+    click(87, 205, 166, 230, GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right<guarded_switch_click<GuardedSwitch::ABANDON>, GUARDED_CLICK>),
     group(103, 675, 100, 173), tooltip("Port engine JPT CRZ/MAX selector"), group_end(),
     click(103, 675, 100, 173, HAND, MOUSE_LEFT, on_click<toggle_jpt_max<1>, JPT_CLICK>),
     group(389, 675, 99, 173), tooltip("Starboard engine JPT CRZ/MAX selector"), group_end(),

@@ -116,24 +116,22 @@ void link(sdk::GAUGEHDR* gauge) {
                       el(elements.ground_power)});
 }
 
-constexpr sdk::FLAGS32 GUARDED = MOUSE_LEFT | MOUSE_RIGHT;
-constexpr sdk::FLAGS32 HELD = MOUSE_LEFT | MOUSE_REPEAT | MOUSE_LEFT_RELEASE;
 
 sdk::MOUSERECT mouse[] = {
     mouse_begin(),
     group(1794, 0, 125, 125), tooltip("Reset Trims"), group_end(),
     click(1794, 0, 125, 125, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<reset_trims, NO_CLICK>),
     group(1395, 645, 208, 248), tooltip("Aileron Trim [%1!d! degrees]", aileron_trim_args), group_end(),
-    click(1395, 645, 104, 248, sdk::CURSOR_DOWNARROW, HELD, aileron_trim_decrease_mouse),
-    click(1499, 645, 104, 248, sdk::CURSOR_UPARROW, HELD, aileron_trim_increase_mouse),
+    click(1395, 645, 104, 248, sdk::CURSOR_DOWNARROW, MOUSE_HELD, aileron_trim_decrease_mouse),
+    click(1499, 645, 104, 248, sdk::CURSOR_UPARROW, MOUSE_HELD, aileron_trim_increase_mouse),
     group(1395, 354, 208, 248), tooltip("Rudder Trim [%1!d! degrees]", rudder_trim_args), group_end(),
-    click(1395, 354, 104, 248, sdk::CURSOR_DOWNARROW, HELD, rudder_trim_decrease_mouse),
-    click(1499, 354, 104, 248, sdk::CURSOR_UPARROW, HELD, rudder_trim_increase_mouse),
+    click(1395, 354, 104, 248, sdk::CURSOR_DOWNARROW, MOUSE_HELD, rudder_trim_decrease_mouse),
+    click(1499, 354, 104, 248, sdk::CURSOR_UPARROW, MOUSE_HELD, rudder_trim_increase_mouse),
     group(1306, 356, 61, 100), tooltip("Nosewheel Mode [%1!s!]", nosewheel_args), group_end(),
     click(1306, 356, 61, 100, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<nosewheel_mode_switch, NO_CLICK>),
     group(1361, 168, 283, 151), tooltip("Tail Trim [%1!d! degrees]", tail_trim_args), group_end(),
-    click(1361, 168, 283, 75, sdk::CURSOR_DOWNARROW, HELD, tail_trim_decrease_mouse),
-    click(1361, 243, 283, 75, sdk::CURSOR_UPARROW, HELD, tail_trim_increase_mouse),
+    click(1361, 168, 283, 75, sdk::CURSOR_DOWNARROW, MOUSE_HELD, tail_trim_decrease_mouse),
+    click(1361, 243, 283, 75, sdk::CURSOR_UPARROW, MOUSE_HELD, tail_trim_increase_mouse),
     group(0, 890, 110, 121), tooltip("CDL light test"), group_end(),
     click(0, 890, 110, 121, sdk::CURSOR_HAND, MOUSE_LEFT, on_click<toggle_cdl_light_test, LEVER_CLICK>),
     group(363, 330, 266, 361), tooltip("Photoflash lever"), group_end(),
@@ -157,9 +155,9 @@ sdk::MOUSERECT mouse[] = {
     click(637, 850, 116, 99, sdk::CURSOR_UPARROW, MOUSE_LEFT, ident_lights_upper_mouse),
     click(637, 949, 116, 99, sdk::CURSOR_DOWNARROW, MOUSE_LEFT, ident_lights_lower_mouse),
     group(66, 140, 162, 242), tooltip("Flare emergency jettison"), group_end(),
-    click(66, 140, 162, 242, sdk::CURSOR_GRAB, GUARDED, on_left_right_then_click<flare_jettison_click, LEVER_CLICK>),
+    click(66, 140, 162, 242, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right_then_click<flare_jettison_click, LEVER_CLICK>),
     group(363, 836, 227, 212), tooltip("Landing lights"), group_end(),
-    click(363, 836, 227, 212, sdk::CURSOR_HAND, GUARDED, landing_lights_mouse),
+    click(363, 836, 227, 212, sdk::CURSOR_HAND, MOUSE_LEFT_OR_RIGHT, landing_lights_mouse),
     mouse_end(),
     mouse_eol(),
 };
