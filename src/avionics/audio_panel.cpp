@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "avionics/navcom.h"
+#include "avionics/radio_power.h"
 #include "core/host.h"
 #include "core/numeric.h"
 #include "core/sim_keys.h"
@@ -126,16 +127,7 @@ void switch_audio_panel(bool on) { panel().gmaPowerOn = on ? 1 : 0; }
 
 void audio_panel_frame() {
     AudioPanelState& p = panel();
-    const std::int32_t dc = get_int("L:DCpowerAvailable, bool");
-    const std::int32_t emergency = get_int("L:ElecStart_EMGAv_position, number");
-    // DC power switches the unit on the first time it is present; once DC has powered the
-    // unit (on at start with DC present, too), only the knob and the presets switch it, so
-    // a unit switched off with DC present stays off.
-    if (dc == 1 && p.gmaAutoPowerLatch == 0) {
-        p.gmaPowerOn = 1;
-        p.gmaAutoPowerLatch = 1;
-    }
-    if (dc == 0 && emergency != 2) p.gmaPowerOn = 0;
+    follow_dc_power(p.gmaPowerOn, p.gmaAutoPowerLatch);
 
     if (p.gmaTest != 0) {
         const std::uint32_t now = truncate_u32(read_token(TOKEN_SECONDS));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "avionics/radio_power.h"
 #include "core/codecs.h"
 #include "core/host.h"
 #include "core/numeric.h"
@@ -142,16 +143,7 @@ MemoryCursor& cursor_of(bool com) { return com ? unit().comMemory : unit().navMe
 
 void power_rule() {
     NavcomState& s = unit();
-    const std::int32_t dc = get_int("L:DCpowerAvailable, bool");
-    const std::int32_t emergency = get_int("L:ElecStart_EMGAv_position, number");
-    // DC power switches the unit on the first time it is present; once DC has powered the
-    // unit (on at start with DC present, too), only the knob and the presets switch it, so
-    // a unit switched off with DC present stays off.
-    if (dc == 1 && s.sl30AutoPowerLatch == 0) {
-        s.sl30PowerOn = 1;
-        s.sl30AutoPowerLatch = 1;
-    }
-    if (dc == 0 && emergency != 2) s.sl30PowerOn = 0;
+    follow_dc_power(s.sl30PowerOn, s.sl30AutoPowerLatch);
 }
 
 // Course deviation bars: right of centre 9 (smallest) to 5 (largest), left 14 (inner) to

@@ -2,6 +2,7 @@
 
 #include "core/host.h"
 #include "core/sim_keys.h"
+#include "core/sim_window.h"
 #include "module/dispatch.h"
 #include "module/exports.h"
 #include "module/initial_state.h"
@@ -57,7 +58,7 @@ void TM_STDCALL module_deinit() {
 
     close_connection();
 
-    HWND main_window = FindWindowA("FS98MAIN", nullptr);
+    HWND main_window = simulator_window();
     for (UINT_PTR timer : TIMERS_AT_SHUTDOWN) KillTimer(main_window, timer);
 
     host_unregister_key_event_handler(key_event_handler);

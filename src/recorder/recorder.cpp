@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/files.h"
+#include "core/sim_window.h"
 #include "core/text.h"
 #include "core/vars.h"
 #include "sdk/win32.h"
@@ -14,7 +15,6 @@ namespace tarmelon {
 
 namespace {
 
-constexpr char MAIN_WINDOW_CLASS[] = "FS98MAIN";
 constexpr char OPTION_FILE[] = "aircraft.cfg";
 constexpr char OPTION_SECTION[] = "General";
 constexpr char OPTION_KEY[] = "FlightDataRecording";
@@ -178,7 +178,7 @@ void start_recording() {
 
     // Timers live on the simulator's window: without it, none is set (a thread timer would
     // outlive the module).
-    HWND window = FindWindowA(MAIN_WINDOW_CLASS, nullptr);
+    HWND window = simulator_window();
     if (window == nullptr) return;
 
     char folder[PATH_BUFFER];

@@ -3,6 +3,7 @@
 // button.
 #include "core/host.h"
 #include "core/numeric.h"
+#include "core/sim_window.h"
 #include "core/sim_keys.h"
 #include "core/tokens.h"
 #include "core/toggle_sync.h"
@@ -36,7 +37,6 @@ constexpr std::uint32_t OUTPUT_CAMERA = 9;
 constexpr std::uint32_t KEY_TANK_FIRE = 66826;
 constexpr std::uint32_t KEY_PUSH_TO_TRANSMIT = 65564;
 
-constexpr char MAIN_WINDOW_CLASS[] = "FS98MAIN";
 constexpr UINT_PTR FLARE_BUTTON_TIMER = 4;
 constexpr UINT FLARE_BUTTON_PERIOD_MS = 3000;
 
@@ -49,7 +49,7 @@ void CALLBACK flare_button_timer(HWND, UINT, UINT_PTR, DWORD) { set_int(FLARE_BU
 // timer is set (a thread timer would outlive the module and fire into it once unloaded),
 // and the button stays in until pressed again.
 void start_flare_button_timer() {
-    HWND window = FindWindowA(MAIN_WINDOW_CLASS, nullptr);
+    HWND window = simulator_window();
     if (window == nullptr) return;
     SetTimer(window, FLARE_BUTTON_TIMER, FLARE_BUTTON_PERIOD_MS, flare_button_timer);
 }
