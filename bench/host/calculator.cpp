@@ -154,40 +154,20 @@ private:
         fail("block without its closing '}'");
     }
 
-    void binary(std::string_view op) {
-        auto b = pop(op);
+    void binary(CalculatorOp op, std::string_view token) {
+        auto b = pop(token);
         if (!b) return;
-        auto a = pop(op);
+        auto a = pop(token);
         if (!a) return;
-        double r = 0.0;
-        if (op == "+") r = *a + *b;
-        else if (op == "-") r = *a - *b;
-        else if (op == "*") r = *a * *b;
-        else if (op == "/") r = *b == 0.0 ? 0.0 : *a / *b;
-        else if (op == "%") r = *b == 0.0 ? 0.0 : std::fmod(*a, *b);
-        else if (op == "min") r = std::fmin(*a, *b);
-        else if (op == "max") r = std::fmax(*a, *b);
-        else if (op == "==") r = *a == *b;
-        else if (op == "!=") r = *a != *b;
-        else if (op == "<") r = *a < *b;
-        else if (op == ">") r = *a > *b;
-        else if (op == "<=") r = *a <= *b;
-        else if (op == ">=") r = *a >= *b;
-        else if (op == "and" || op == "&&") r = (*a != 0.0) && (*b != 0.0);
-        else if (op == "or" || op == "||") r = (*a != 0.0) || (*b != 0.0);
-        push(Value{r, std::nullopt});
+        push(Value{apply_binary(op, *a, *b), std::nullopt});
     }
 
     void word(std::string_view token) {
-        static constexpr std::string_view kBinary[] = {"+", "-", "*", "/", "%", "min", "max", "==", "!=", "<",
-                                                       ">", "<=", ">=", "and", "or", "&&", "||"};
-        for (auto op : kBinary)
-            if (token == op) return binary(op);
-        if (token == "neg" || token == "abs" || token == "not" || token == "!") {
+        if (const CalculatorOp op = calculator_op(token); op != CalculatorOp::None) {
+            if (!is_unary(op)) return binary(op, token);
             auto a = pop(token);
             if (!a) return;
-            double r = token == "neg" ? -*a : token == "abs" ? std::fabs(*a) : (*a == 0.0 ? 1.0 : 0.0);
-            push(Value{r, std::nullopt});
+            push(Value{apply_unary(op, *a), std::nullopt});
             return;
         }
         if (token == "if{") {
@@ -230,6 +210,69 @@ private:
 
 CalculatorResult evaluate_calculator(std::string_view code, CalculatorHost& host) {
     return Evaluator(code, host).run();
+}
+
+CalculatorOp calculator_op(std::string_view w) {
+    using Op = CalculatorOp;
+    switch (w.size()) {
+        case 1:
+            switch (w[0]) {
+                case '+': return Op::Add;
+                case '-': return Op::Sub;
+                case '*': return Op::Mul;
+                case '/': return Op::Div;
+                case '%': return Op::Mod;
+                case '<': return Op::Lt;
+                case '>': return Op::Gt;
+                case '!': return Op::Not;
+                default: return Op::None;
+            }
+        case 2:
+            if (w == "==") return Op::Eq;
+            if (w == "!=") return Op::Ne;
+            if (w == "<=") return Op::Le;
+            if (w == ">=") return Op::Ge;
+            if (w == "&&") return Op::And;
+            if (w == "||" || w == "or") return Op::Or;
+            return Op::None;
+        case 3:
+            if (w == "min") return Op::Min;
+            if (w == "max") return Op::Max;
+            if (w == "and") return Op::And;
+            if (w == "neg") return Op::Neg;
+            if (w == "abs") return Op::Abs;
+            if (w == "not") return Op::Not;
+            return Op::None;
+        default: return Op::None;
+    }
+}
+
+double apply_unary(CalculatorOp op, double a) {
+    if (op == CalculatorOp::Neg) return -a;
+    if (op == CalculatorOp::Abs) return std::fabs(a);
+    return a == 0.0 ? 1.0 : 0.0;  // not, !
+}
+
+double apply_binary(CalculatorOp op, double a, double b) {
+    using Op = CalculatorOp;
+    switch (op) {
+        case Op::Add: return a + b;
+        case Op::Sub: return a - b;
+        case Op::Mul: return a * b;
+        case Op::Div: return b == 0.0 ? 0.0 : a / b;
+        case Op::Mod: return b == 0.0 ? 0.0 : std::fmod(a, b);
+        case Op::Min: return std::fmin(a, b);
+        case Op::Max: return std::fmax(a, b);
+        case Op::Eq: return a == b;
+        case Op::Ne: return a != b;
+        case Op::Lt: return a < b;
+        case Op::Gt: return a > b;
+        case Op::Le: return a <= b;
+        case Op::Ge: return a >= b;
+        case Op::And: return (a != 0.0) && (b != 0.0);
+        case Op::Or: return (a != 0.0) || (b != 0.0);
+        default: return 0.0;
+    }
 }
 
 }  // namespace bench

@@ -36,4 +36,15 @@ constexpr std::size_t kMaxCalculatorStack = 256;
 
 CalculatorResult evaluate_calculator(std::string_view code, CalculatorHost& host);
 
+// The calculator's operators, shared by the full evaluator and the fast path.
+enum class CalculatorOp : unsigned char {
+    None, Add, Sub, Mul, Div, Mod, Min, Max, Eq, Ne, Lt, Gt, Le, Ge, And, Or, Neg, Abs, Not
+};
+CalculatorOp calculator_op(std::string_view word);  // None for any other word
+inline bool is_unary(CalculatorOp op) {
+    return op == CalculatorOp::Neg || op == CalculatorOp::Abs || op == CalculatorOp::Not;
+}
+double apply_unary(CalculatorOp op, double a);
+double apply_binary(CalculatorOp op, double a, double b);  // division and modulo by 0 give 0
+
 }  // namespace bench

@@ -11,64 +11,6 @@ namespace {
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-enum Op : std::uint8_t { ADD, SUB, MUL, DIV, MOD, MIN, MAX, EQ, NE, LT, GT, LE, GE, AND, OR, NEG, ABS, NOT, NONE };
-
-Op word_op(std::string_view w) {
-    switch (w.size()) {
-        case 1:
-            switch (w[0]) {
-                case '+': return ADD;
-                case '-': return SUB;
-                case '*': return MUL;
-                case '/': return DIV;
-                case '%': return MOD;
-                case '<': return LT;
-                case '>': return GT;
-                case '!': return NOT;
-                default: return NONE;
-            }
-        case 2:
-            if (w == "==") return EQ;
-            if (w == "!=") return NE;
-            if (w == "<=") return LE;
-            if (w == ">=") return GE;
-            if (w == "&&") return AND;
-            if (w == "||") return OR;
-            if (w == "or") return OR;
-            return NONE;
-        case 3:
-            if (w == "min") return MIN;
-            if (w == "max") return MAX;
-            if (w == "and") return AND;
-            if (w == "neg") return NEG;
-            if (w == "abs") return ABS;
-            if (w == "not") return NOT;
-            return NONE;
-        default: return NONE;
-    }
-}
-
-double binary(Op op, double a, double b) {
-    switch (op) {
-        case ADD: return a + b;
-        case SUB: return a - b;
-        case MUL: return a * b;
-        case DIV: return b == 0.0 ? 0.0 : a / b;
-        case MOD: return b == 0.0 ? 0.0 : std::fmod(a, b);
-        case MIN: return std::fmin(a, b);
-        case MAX: return std::fmax(a, b);
-        case EQ: return a == b;
-        case NE: return a != b;
-        case LT: return a < b;
-        case GT: return a > b;
-        case LE: return a <= b;
-        case GE: return a >= b;
-        case AND: return (a != 0.0) && (b != 0.0);
-        case OR: return (a != 0.0) || (b != 0.0);
-        default: return 0.0;
-    }
-}
-
 }  // namespace
 
 FastCalculator::Slot* FastCalculator::slot(std::string_view inner) {
@@ -138,18 +80,17 @@ bool FastCalculator::run(std::string_view code, Variables& vars, FastResult& out
         while (end < code.size() && !is_space(code[end]) && code[end] != '(') ++end;
         const std::string_view word = code.substr(pos, end - pos);
         pos = end;
-        const Op op = word_op(word);
-        if (op == NEG || op == ABS || op == NOT) {
+        const CalculatorOp op = calculator_op(word);
+        if (is_unary(op)) {
             if (depth == 0) return false;
-            const double a = stack[depth - 1].number;
-            stack[depth - 1] = Item{op == NEG ? -a : op == ABS ? std::fabs(a) : (a == 0.0 ? 1.0 : 0.0), nullptr};
+            stack[depth - 1] = Item{apply_unary(op, stack[depth - 1].number), nullptr};
             continue;
         }
-        if (op != NONE) {
+        if (op != CalculatorOp::None) {
             if (depth < 2) return false;
             const double b = stack[--depth].number;
             const double a = stack[depth - 1].number;
-            stack[depth - 1] = Item{binary(op, a, b), nullptr};
+            stack[depth - 1] = Item{apply_binary(op, a, b), nullptr};
             continue;
         }
         const auto number = parse_double(word);
