@@ -352,7 +352,9 @@ int serve(const Options& options, const ServeOptions& serve_options) {
         std::cerr << "tarmelon-bench: " << e.what() << "\n";
         return 2;
     }
-    for (const auto& [name, text] : serve_options.scripts) {
+    for (const auto& script : serve_options.scripts) {
+        const std::string& name = script.first;
+        const std::string& text = script.second;
         try {
             json result = session->call([&](Bench& b) {
                 std::istringstream in(text);

@@ -232,12 +232,30 @@ def main():
             browser.js("document.getElementById('var-filter').value = '';")
             browser.type("#var-filter", "Lights_nav")
             cell = '#var-table tr[data-name="L:Lights_nav_POS"] input.value'
-            browser.wait("the navigation light switch", f"return document.querySelector('{cell}') !== null;")
-            browser.js(f"const i = document.querySelector('{cell}'); i.focus(); i.value = '';")
-            browser.type(cell, "1\ue007")
+            # The table is redrawn as values arrive: wait until the cell is on screen, and
+            # type again if a redraw took it away between finding and typing.
+            shown = (f"const i = document.querySelector('{cell}');"
+                     "if (!i) return false; i.scrollIntoView({block: 'center'});"
+                     "const r = i.getBoundingClientRect(); return r.width > 0 && r.height > 0;")
+            for attempt in range(5):
+                browser.wait("the navigation light switch", shown)
+                browser.js(f"const i = document.querySelector('{cell}'); i.focus(); i.value = '';")
+                try:
+                    browser.type(cell, "1\ue007")
+                    break
+                except AssertionError:
+                    if attempt == 4:
+                        raise
+                    time.sleep(0.5)
             browser.click("#step")
-            status, raw = http("GET", f"{page}api/variables?filter=lights_nav_pos")
-            values = {v["name"]: v["value"] for v in json.loads(raw)["variables"]}
+            # The page sends the value on Enter; under load it may arrive after the step.
+            deadline = time.time() + 20
+            while True:
+                status, raw = http("GET", f"{page}api/variables?filter=lights_nav_pos")
+                values = {v["name"]: v["value"] for v in json.loads(raw)["variables"]}
+                if values.get("L:Lights_nav_POS") == 1 or time.time() > deadline:
+                    break
+                time.sleep(0.2)
             assert values.get("L:Lights_nav_POS") == 1, values
             browser.click('.tabs button[data-log="keys"]')
             browser.wait("the key-event log", "return document.getElementById('log-view').textContent.length > 0;")

@@ -15,7 +15,7 @@ using instruments::Supply;
 constexpr std::uint32_t G_METER_RESET = 69712, ATTITUDE_ERECT = 69671;
 constexpr std::uint32_t GYRO_KNOB_DECREASE = 69713, GYRO_KNOB_INCREASE = 69714;
 constexpr int G_LOAD = 351, PRESSURE_SETTING = 75, AIRSPEED = 61, SLIP_BALL = 69, PITCH = 78, BANK = 80;
-constexpr int MACH = 64, COMPASS = 83, HEADING = 81;
+constexpr int MACH = 64, COMPASS = 83;
 
 const char* const MIN_G = "L:MIN_GFORCE, number";
 const char* const MAX_G = "L:MAX_GFORCE, number";
