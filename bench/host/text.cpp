@@ -107,7 +107,9 @@ std::string json_string(std::string_view text) {
 }
 
 std::optional<double> parse_double(std::string_view text) {
-    if (text.empty() || text.size() > 64) return std::nullopt;
+    // Long enough for any finite double written with six decimals ("%f" of the largest has 316
+    // characters), as the module writes the simulator's own values back into calculator code.
+    if (text.empty() || text.size() > 400) return std::nullopt;
     if (text.front() == '+') text.remove_prefix(1);
     if (text.empty() || text.front() == '+' || (text.front() == '-' && text.size() > 1 && text[1] == '+'))
         return std::nullopt;

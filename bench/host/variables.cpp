@@ -42,6 +42,9 @@ std::optional<VariableName> parse_variable_name(std::string_view text) {
 }
 
 namespace {
+// Trivially destructible, so it can still be read while the thread's other objects are destroyed.
+thread_local bool cache_gone = false;
+
 struct SpellingHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
@@ -51,7 +54,20 @@ struct SpellingHash {
 const VariableName* cached_variable_name(std::string_view text) {
     // Bounded: a script that names endless new variables only empties it now and then.
     constexpr std::size_t kMaxSpellings = 8192;
-    thread_local std::unordered_map<std::string, std::optional<VariableName>, SpellingHash, std::equal_to<>> cache;
+    using Cache = std::unordered_map<std::string, std::optional<VariableName>, SpellingHash, std::equal_to<>>;
+    // A bench held in a static is torn down after this thread's cache (unloading the module still sets
+    // variables then): once the cache is gone, names are parsed into one slot that lives to the end.
+    struct Owner {
+        Cache map;
+        ~Owner() { cache_gone = true; }
+    };
+    thread_local Owner owner;
+    if (cache_gone) {
+        static auto* const late = new std::optional<VariableName>;
+        *late = parse_variable_name(text);
+        return *late ? &**late : nullptr;
+    }
+    Cache& cache = owner.map;
     auto it = cache.find(text);
     if (it == cache.end()) {
         if (cache.size() >= kMaxSpellings) cache.clear();

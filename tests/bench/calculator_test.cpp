@@ -89,6 +89,15 @@ TEST(Calculator, NumbersAndOperators) {
     EXPECT_EQ(s.value("L:Skipped"), 0.0);
 }
 
+TEST(Calculator, TakesTheLargestNumbersTheModuleWritesWithSixDecimals) {
+    // The module hands the simulator's values back as "%f": a huge one has hundreds of digits.
+    Store s;
+    char code[512];
+    std::snprintf(code, sizeof code, "%f (>L:Big, number)", -std::numeric_limits<double>::max());
+    EXPECT_TRUE(s.run(code).ok) << code;
+    EXPECT_EQ(s.value("L:Big"), -std::numeric_limits<double>::max());
+}
+
 TEST(Calculator, KeyEventsTakeTheirParameterFromTheStack) {
     Store s;
     EXPECT_TRUE(s.run("1 (>K:TOGGLE_NAV_LIGHTS)").ok);
