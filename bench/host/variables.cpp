@@ -77,33 +77,33 @@ const VariableName* cached_variable_name(std::string_view text) {
 }
 
 double Variables::get(std::string_view key) const {
-    auto it = entries_.find(key);
-    return it == entries_.end() ? 0.0 : it->second.value;
+    const Entry* e = find(key);
+    return e == nullptr ? 0.0 : e->value;
 }
 
 const Variables::Entry* Variables::find(std::string_view key) const {
-    auto it = entries_.find(key);
-    return it == entries_.end() ? nullptr : &it->second;
+    auto it = index_.find(key);
+    return it == index_.end() ? nullptr : it->second;
 }
 
 Variables::Entry* Variables::find_mutable(std::string_view key) {
-    auto it = entries_.find(key);
-    return it == entries_.end() ? nullptr : &it->second;
+    auto it = index_.find(key);
+    return it == index_.end() ? nullptr : it->second;
 }
 
-bool Variables::contains(std::string_view key) const { return entries_.find(key) != entries_.end(); }
+bool Variables::contains(std::string_view key) const { return index_.find(key) != index_.end(); }
 
-void Variables::set(const VariableName& name, double value) {
-    auto [it, inserted] = entries_.try_emplace(name.key);
-    if (inserted) it->second.display = name.display;
-    it->second.value = value;
+Variables::Entry& Variables::emplace(const VariableName& name) {
+    if (Entry* e = find_mutable(name.key)) return *e;
+    auto it = entries_.try_emplace(name.key).first;
+    it->second.display = name.display;
+    index_.emplace(std::string_view(it->first), &it->second);
+    return it->second;
 }
 
-void Variables::set_text(const VariableName& name, std::string text) {
-    auto [it, inserted] = entries_.try_emplace(name.key);
-    if (inserted) it->second.display = name.display;
-    it->second.text = std::move(text);
-}
+void Variables::set(const VariableName& name, double value) { emplace(name).value = value; }
+
+void Variables::set_text(const VariableName& name, std::string text) { emplace(name).text = std::move(text); }
 
 int Variables::named_id(const std::string& key) const {
     for (std::size_t i = 0; i < named_.size(); ++i)
@@ -114,8 +114,7 @@ int Variables::named_id(const std::string& key) const {
 int Variables::register_named(const VariableName& name) {
     int id = named_id(name.key);
     if (id >= 0) return id;
-    auto [it, inserted] = entries_.try_emplace(name.key);
-    if (inserted) it->second.display = name.display;
+    emplace(name);
     named_.push_back(name.key);
     return static_cast<int>(named_.size() - 1);
 }
@@ -128,12 +127,13 @@ const std::string* Variables::named_key(int id) const {
 const std::string* Variables::named_display(int id) const {
     const std::string* key = named_key(id);
     if (key == nullptr) return nullptr;
-    auto it = entries_.find(*key);
-    return it == entries_.end() ? key : &it->second.display;
+    const Entry* e = find(*key);
+    return e == nullptr ? key : &e->display;
 }
 
 void Variables::clear() {
     ++generation_;
+    index_.clear();
     entries_.clear();
     named_.clear();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace bench {
@@ -55,7 +56,12 @@ public:
     void clear();
 
 private:
-    std::map<std::string, Entry, std::less<>> entries_;
+    Entry& emplace(const VariableName& name);
+
+    std::map<std::string, Entry, std::less<>> entries_;  // in name order, for dump and the workbench
+    // The same entries by key, for the lookups of every frame; the keys are the map's own,
+    // which stay where they are until clear().
+    std::unordered_map<std::string_view, Entry*> index_;
     std::vector<std::string> named_;
     std::uint64_t generation_ = 0;
 };
