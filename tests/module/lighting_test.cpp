@@ -266,6 +266,8 @@ TEST(Flares, JettisonSwitchGuardLeverAndSpringBack) {
     EXPECT_EQ(scenario::count_key(b, 66049, 5), 0u);
 }
 
+// The timer calls and the missing main window are the Win32 stand-in's (Linux only).
+#if !defined(_WIN32)
 TEST(Flares, FlareButtonFiresAndReturnsOnTheSimulatorsWindowTimer) {
     bench::Bench b;
     ready_with_trim_panel(b);
@@ -301,6 +303,7 @@ TEST(Flares, WithoutTheSimulatorsWindowTheFlareButtonSetsNoTimer) {
     EXPECT_EQ(b.get("L:FlareButtonSwitch, bool"), 0);
     w32standin::set_main_window_exists(true);
 }
+#endif
 
 TEST(Lights, YokeButtonsTankFireAndCdlSwitch) {
     bench::Bench b;

@@ -36,6 +36,8 @@ bool shown(const bench::Bench& b, const std::string& text) {
     return false;
 }
 
+// The interrupted writes are the Win32 stand-in's (Linux only); the real calls cannot die midway.
+#if !defined(_WIN32)
 // Two cockpits told apart by a light, a generator switch and a dimmer.
 void set_cockpit(bench::Bench& b, int which) {
     b.set("L:Lights_nav_POS, bool", which == 0 ? 1 : 0);
@@ -94,6 +96,7 @@ TEST(Reliability, ASaveCutOffAtAnyOfItsWritesKeepsThePreviousPanelState) {
     expect_cockpit(b, 1, "after a whole save");
     EXPECT_TRUE(b.faults().empty());
 }
+#endif
 
 // Every file under the folder, by its path below it, with its bytes.
 std::map<std::string, std::string> files_under(const fs::path& folder) {
