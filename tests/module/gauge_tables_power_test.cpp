@@ -395,6 +395,28 @@ void check_presses(bench::Bench& b, const std::string& gauge, const std::vector<
     }
 }
 
+// With the variable at `value`, the element shows `frame` (-1: hidden).
+struct Picture {
+    int element;
+    const char* variable;
+    double value;
+    int frame;
+};
+
+// The pictures update while the gauge's window is open.
+void check_pictures(bench::Bench& b, const std::string& gauge, const std::vector<Picture>& pictures) {
+    for (const auto& g : b.gauges())
+        if (g.name == gauge)
+            for (std::uint32_t window : g.windows)
+                if (window != 0) b.window("open", window);
+    for (const Picture& p : pictures) {
+        b.set(p.variable, p.value);
+        b.frames(1);
+        EXPECT_EQ(b.element(gauge, p.element).frame, p.frame) << gauge << " element " << p.element << " at " << p.variable
+                                                              << " " << p.value;
+    }
+}
+
 bench::Bench& settled(bench::Bench& b) {
     scenario::settle(b);
     return b;
@@ -421,18 +443,36 @@ TEST(GaugeTablesPower, ElecPanel) {
                       {1660, 720, LEFT, "L:Gen2CircuitBreaker, bool", 0, 1, {3, 10000}},
                       {1660, 720, LEFT, "L:Gen2CircuitBreaker, bool", 1, 0, {2, 10000}},
                   });
+    check_pictures(b, "Elec_Panel",
+                   {
+                       {4, "L:Gen2CircuitBreaker, bool", 1, 1}, {4, "L:Gen2CircuitBreaker, bool", 0, 0},
+                       {5, "L:Gen1CircuitBreaker, bool", 1, 1}, {5, "L:Gen1CircuitBreaker, bool", 0, 0},
+                       {9, "L:Inverter_MeterSel_pos, number", 1, 1}, {9, "L:Inverter_MeterSel_pos, number", 0, 0},
+                       {10, "L:inv12SelPos, number", 2, 2}, {10, "L:inv12SelPos, number", 1, 1},
+                       {10, "L:inv12SelPos, number", 0, 0},
+                       {11, "L:Inverter6, number", 0, 0}, {11, "L:Inverter6, number", 1, 1},
+                       {12, "L:GEN2OnOffPos, number", 0, 0}, {12, "L:GEN2OnOffPos, number", 1, 1},
+                       {13, "L:GEN1OnOffPos, number", 0, 0}, {13, "L:GEN1OnOffPos, number", 1, 1},
+                   });
 }
 
-TEST(GaugeTablesPower, ElectricalAndFuelSelectorAreModelsWithoutControls) {
+// The electrical and fuel models' gauges: a background and nothing to click.
+TEST(GaugeTablesPower, Electrical) {
     bench::Bench b;
     check_elements(b, "Electrical", ELECTRICAL_ELEMENTS);
     check_mouse(b, "Electrical", {});
+    settled(b);
+    EXPECT_EQ(b.click("Electrical", 10, 10, LEFT), -1);
+    EXPECT_EQ(b.tooltip("Electrical", 10, 10), std::nullopt);
+}
+
+TEST(GaugeTablesPower, FuelSelectorSys) {
+    bench::Bench b;
     check_elements(b, "Fuel_Selector_SYS", FUEL_SELECTOR_ELEMENTS);
     check_mouse(b, "Fuel_Selector_SYS", {});
     settled(b);
-    EXPECT_EQ(b.click("Electrical", 10, 10, LEFT), -1);
     EXPECT_EQ(b.click("Fuel_Selector_SYS", 10, 10, LEFT), -1);
-    EXPECT_EQ(b.tooltip("Electrical", 10, 10), std::nullopt);
+    EXPECT_EQ(b.tooltip("Fuel_Selector_SYS", 10, 10), std::nullopt);
 }
 
 TEST(GaugeTablesPower, LcdVc) {
@@ -464,6 +504,22 @@ TEST(GaugeTablesPower, AvionicsPanel) {
     EXPECT_EQ(b.get("L:Avpan_emerg_avionics_guard, bool"), 1);
     EXPECT_EQ(b.get("L:Avpan_emergency_avionics, bool"), 1);
     EXPECT_EQ(count_key(b, 66701, 0), 1u);  // the avionics master off, to the simulator
+    check_pictures(b, "Avionics_Panel",
+                   {
+                       {1, "L:ElecStart_AvsOnOffPos, bool", 0, 0}, {1, "L:ElecStart_AvsOnOffPos, bool", 1, 1},
+                       {3, "L:ElecStart_DVMonoffPos, bool", 1, 0}, {3, "L:ElecStart_DVMonoffPos, bool", 0, -1},
+                       {4, "L:ElecStart_InstLightsPos, bool", 1, 0}, {4, "L:ElecStart_InstLightsPos, bool", 0, -1},
+                       {5, "L:ElecStart_EMGAv_position, number", 0, 0}, {5, "L:ElecStart_EMGAv_position, number", 2, 2},
+                       {5, "L:ElecStart_EMGAv_position, number", 1, 1},
+                       // The voltmeter reads 124 while its button is held, its breaker in.
+                       {2, "L:ElecStart_Push2ReadPos, bool", 0, 0}, {8, "L:ElecStartVolts, number", 124, -1},
+                       {2, "L:ElecStart_Push2ReadPos, bool", 1, 1},
+                       {8, "L:ElecStartVolts, number", 124, 1}, {9, "L:ElecStartVolts, number", 124, 2},
+                       {10, "L:ElecStartVolts, number", 124, 4}, {6, "L:ElecStartVolts, number", 124, 0},
+                       {7, "L:ElecStartVolts, number", 124, 0},
+                       {10, "L:ElecStart_DVMonoffPos, bool", 1, -1}, {7, "L:ElecStart_DVMonoffPos, bool", 1, -1},
+                       {2, "L:ElecStart_Push2ReadPos, bool", 0, 0},
+                   });
 }
 
 TEST(GaugeTablesPower, FuelSystemOverview) {
@@ -492,6 +548,19 @@ TEST(GaugeTablesPower, FuelPanel) {
                       {470, 100, LEFT, "L:BellyTankStbPump, bool", 1, 0, PUMP},
                       {360, 100, LEFT, "L:BellyTankPortPump, bool", 1, 0, PUMP},
                   });
+    check_pictures(b, "Fuel_Panel",
+                   {
+                       {1, "L:WingPumpStbd, bool", 1, 1}, {1, "L:WingPumpStbd, bool", 0, 0},
+                       {2, "L:WingPumpPort, bool", 1, 1}, {2, "L:WingPumpPort, bool", 0, 0},
+                       {3, "L:RearPumpStbd, bool", 1, 1}, {3, "L:RearPumpStbd, bool", 0, 0},
+                       {4, "L:RearPumpPort, bool", 1, 1}, {4, "L:RearPumpPort, bool", 0, 0},
+                       {5, "L:RearFuelCockStbd, bool", 0, 0}, {5, "L:RearFuelCockStbd, bool", 1, 1},
+                       {6, "L:RearFuelCockPort, bool", 0, 0}, {6, "L:RearFuelCockPort, bool", 1, 1},
+                       {7, "L:Top2BellyTransCockPos, number", 3, 3}, {7, "L:Top2BellyTransCockPos, number", 2, 2},
+                       {7, "L:Top2BellyTransCockPos, number", 0, 0},
+                       {8, "L:BellyTankStbPump, bool", 0, 0}, {8, "L:BellyTankStbPump, bool", 1, 1},
+                       {9, "L:BellyTankPortPump, bool", 0, 0}, {9, "L:BellyTankPortPump, bool", 1, 1},
+                   });
     // The tank quantities only show their tooltip; the two corner buttons open the overview
     // and switch automatic management.
     EXPECT_EQ(b.click("Fuel_Panel", 150, 300, LEFT), -1);
@@ -525,6 +594,23 @@ TEST(GaugeTablesPower, EngStartControls) {
                       {200, 400, LEFT, "L:Engine1_Ignition, bool", 1, 0, ENGINE},
                       {350, 400, LEFT, "L:Engine1_MasterPos, bool", 1, 0, ENGINE},
                   });
+    check_pictures(b, "EngStart_Controls",
+                   {
+                       {3, "L:EngStart2_startSwitch, bool", 1, 1}, {3, "L:EngStart2_startSwitch, bool", 0, 0},
+                       {4, "L:EngStart_CHGNORM_switch, bool", 1, 1}, {4, "L:EngStart_CHGNORM_switch, bool", 0, 0},
+                       {7, "L:EngStart_startSwitch, bool", 1, 1}, {7, "L:EngStart_startSwitch, bool", 0, 0},
+                       {9, "L:Engine2_Ignition, bool", 0, 0}, {9, "L:Engine2_Ignition, bool", 1, 1},
+                       {10, "L:Engine2_MasterPos, bool", 0, 0}, {10, "L:Engine2_MasterPos, bool", 1, 1},
+                       {12, "L:Engine1_Ignition, bool", 0, 0}, {12, "L:Engine1_Ignition, bool", 1, 1},
+                       {13, "L:Engine1_MasterPos, bool", 0, 0}, {13, "L:Engine1_MasterPos, bool", 1, 1},
+                       // The lamps with their press-to-test; the EBLD lamps also with the start switch on.
+                       {1, "L:EngStart2_ENG_light_press, bool", 1, 0}, {1, "L:EngStart2_ENG_light_press, bool", 0, -1},
+                       {5, "L:EngStart_ENG_light_press, bool", 1, 0}, {5, "L:EngStart_ENG_light_press, bool", 0, -1},
+                       {2, "L:EngStart2_EBLD_light_press, bool", 1, 0}, {2, "L:EngStart2_EBLD_light_press, bool", 0, -1},
+                       {6, "L:EngStart_EBLD_light_press, bool", 1, 0}, {6, "L:EngStart_EBLD_light_press, bool", 0, -1},
+                       {2, "L:EngStart2_startSwitch, bool", 1, 0}, {2, "L:EngStart2_startSwitch, bool", 0, -1},
+                       {6, "L:EngStart_startSwitch, bool", 1, 0}, {6, "L:EngStart_startSwitch, bool", 0, -1},
+                   });
 }
 
 TEST(GaugeTablesPower, ThrottlesPanel) {
@@ -542,6 +628,15 @@ TEST(GaugeTablesPower, ThrottlesPanel) {
                       {150, 550, LEFT, "L:JPT_port_OnOff, bool", 0, 1, JPT},
                       {430, 550, LEFT, "L:JPT_strb_OnOff, bool", 0, 1, JPT},
                   });
+    check_pictures(b, "Throttles_Panel",
+                   {
+                       {1, "L:PressureDump_SwitchPos, number", 2, 2}, {1, "L:PressureDump_SwitchPos, number", 0, 0},
+                       {2, "L:Abandon_SwitchPos, number", 2, 2}, {2, "L:Abandon_SwitchPos, number", 0, 0},
+                       {3, "L:JPT_port_Max, bool", 1, 1}, {3, "L:JPT_port_Max, bool", 0, 0},
+                       {4, "L:JPT_strb_Max, bool", 1, 1}, {4, "L:JPT_strb_Max, bool", 0, 0},
+                       {5, "L:JPT_port_OnOff, bool", 0, 0}, {5, "L:JPT_port_OnOff, bool", 1, 1},
+                       {6, "L:JPT_strb_OnOff, bool", 0, 0}, {6, "L:JPT_strb_OnOff, bool", 1, 1},
+                   });
     EXPECT_EQ(b.get("L:Throtpan_dump_valve_guard, bool"), 1);
     EXPECT_EQ(b.get("L:Throtpan_abandon_ac_guard, bool"), 1);
 }
