@@ -4,9 +4,9 @@
 // order, and every mouse rectangle (tooltip group, its text and argument count, its click
 // areas with cursor and mask), row by row against the panels' drawings. Then a click on each
 // control's area works the control that row names, with its click sound.
+#include <optional>
 #include <regex>
 #include <sstream>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
