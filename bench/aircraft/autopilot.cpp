@@ -22,7 +22,8 @@
 //   error, at most 25 degrees, rolling 5 degrees a second, and within half a degree of the
 //   heading bug (token 855) the heading is the bug's; with NAV1 lock or approach hold on it
 //   rolls the wings level at 5 degrees a second; otherwise the aileron rolls the aircraft at
-//   30 degrees a second at full aileron (positive rolls left);
+//   30 degrees a second at full aileron (positive rolls left); a bank written as 0 to 360
+//   stays in that form (it turns the aircraft as -180 to 180);
 // - pitch: with altitude lock on, the simulator's autopilot pitches towards one degree nose
 //   down per 100 ft above the reference (at most 5), with approach hold on towards 3 degrees
 //   nose down, 2 degrees a second; otherwise the pitch settles on the trimmed attitude, 2
@@ -137,7 +138,7 @@ double bank_step(Context& c, double bank, double dt) {
         return towards(bank, wanted, kAutopilotRollRate * dt);
     }
     if (c.get(kNav1Lock) != 0.0 || c.get(kApproachHold) != 0.0) return towards(bank, 0.0, kAutopilotRollRate * dt);
-    return bank + kRollRateAtFullAileron * c.get(kAileron) * dt;
+    return bank + kRollRateAtFullAileron * std::clamp(c.get(kAileron), -1.0, 1.0) * dt;
 }
 
 double pitch_step(Context& c, double pitch, double dt) {
@@ -152,18 +153,17 @@ double pitch_step(Context& c, double pitch, double dt) {
 
 void step(Context& c, double dt) {
     if (c.get(kMaster) == 0.0 || dt <= 0.0) return;
-    double bank = bank_step(c, c.get(kBank), dt);
+    const double bank = bank_step(c, c.get(kBank), dt);
     const double pitch = pitch_step(c, c.get(kPitch), dt);
-    // Bank read as 0 to 360 (as a script may write it) is -180 to 180 from here on.
-    if (bank > 180.0) bank -= 360.0;
-    if (bank <= -180.0) bank += 360.0;
+    // A bank written as 0 to 360 (358 for 2 degrees right) stays so; it turns as -180 to 180.
+    const double signed_bank = bank > 180.0 ? bank - 360.0 : bank;
     c.set(kBank, bank);
     c.set(kPitch, pitch);
     c.set("A:ATTITUDE INDICATOR BANK DEGREES, degrees", bank);
     c.set("A:ATTITUDE INDICATOR PITCH DEGREES, degrees", pitch);
 
     if (!heading_captured(c)) {
-        double heading = c.get(kHeading) - kTurnPerBankDegree * bank * dt;
+        double heading = c.get(kHeading) - kTurnPerBankDegree * signed_bank * dt;
         heading = std::fmod(heading, 360.0);
         if (heading <= 0.0) heading += 360.0;
         c.set(kHeading, heading);

@@ -3,6 +3,8 @@
 // selectors, the reset button, supervision, and the bank-hold and pitch-hold laws settling
 // the bench aircraft's attitude.
 #include <cmath>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -661,6 +663,31 @@ TEST(AutopilotLaws, BankLawCommandsWithinTheAileronRange) {
     EXPECT_GE(lowest, -16383);
     EXPECT_GT(highest, 2000);
     EXPECT_EQ(f.b.get("L:SimRate, number"), 1);
+    // An aileron already read at full deflection (held still first, so that the roll rate
+    // is 0): the position clamps at 31000, and the command (14616, scaled by 1.5 on the
+    // positive side) stays at full deflection, 16383.
+    auto hold = [&](double bank) {
+        for (int i = 0; i < 40; ++i) {
+            f.b.set_token(79, bank);
+            f.b.set_token(80, bank);
+            f.b.frames(1);
+        }
+        f.b.set_token(79, bank);
+        f.b.set_token(80, bank);
+    };
+    hold(-40);
+    f.b.set("A:AILERON POSITION, number", 16383);
+    f.b.mark();
+    f.b.frames(1);
+    EXPECT_EQ(f.b.get("L:TargetInput, number"), 31000);
+    EXPECT_EQ(f.b.get("L:ailVal, number"), 16383);
+    EXPECT_EQ(count_key(f.b, 65695, 16383), 1u);
+    // Full right, the bank 40 degrees beyond the target: the lower clamp, -15384.
+    hold(80);
+    f.b.set("A:AILERON POSITION, number", -16000);
+    f.b.frames(1);
+    EXPECT_EQ(f.b.get("L:TargetInput, number"), 1000);
+    EXPECT_EQ(f.b.get("L:ailVal, number"), -15384);
 }
 
 TEST(AutopilotLaws, ABankReadingThroughZeroIsASmallRollRate) {
@@ -677,7 +704,8 @@ TEST(AutopilotLaws, ABankReadingThroughZeroIsASmallRollRate) {
     // A roll rate of 358 degrees a second would have commanded full right aileron.
     EXPECT_GT(lowest, -3000);
     f.b.seconds(20);
-    EXPECT_NEAR(f.bank(), 0, 0.5);
+    const double level = f.bank();  // still read as 0 to 360
+    EXPECT_TRUE(level < 0.5 || level > 359.5) << level;
 }
 
 TEST(AutopilotLaws, PitchHoldSettlesOnTheSelectedPitchAndAfterAStep) {
@@ -772,6 +800,134 @@ TEST(AutopilotPersistence, RestoredSwitchesShowButTheAutopilotStaysAsItWas) {
     ap.b.mark();
     ap.click(ALT);
     EXPECT_EQ(count_key(ap.b, 65816, 0), 1u);
+}
+
+// ---- the two panels' tables, row by row ------------------------------------------------
+
+struct ElementRow {
+    const char* kind;
+    int bitmap, x, y, frames;
+};
+struct Area {
+    int x, y, w, h, cursor;
+    std::uint32_t mask;
+};
+struct MouseRow {
+    const char* tooltip;
+    int x, y, w, h;
+    std::vector<Area> clicks;
+};
+constexpr int CUR_UP = 1, CUR_DOWN = 2, HAND = 5, GRAB = 7;
+constexpr std::uint32_t CLICK = 0x20000000, HELD = 0x20220000, GUARDED = 0xA0000000;
+
+const std::vector<ElementRow> AUTOPILOT_ELEMENTS = {
+    {"static", 10628, 0, 0, 0}, {"icon", 10624, 52, 299, 2},  {"icon", 10506, 51, 617, 2},
+    {"icon", 10504, 53, 466, 2}, {"icon", 10502, 585, 625, 2}, {"icon", 10500, 590, 262, 2},
+    {"icon", 10498, 585, 472, 2}, {"icon", 10496, 199, 301, 2}, {"icon", 9738, 446, 301, 2},
+    {"icon", 9736, 321, 301, 2}, {"icon", 9734, 437, 544, 2}, {"icon", 9732, 202, 544, 2},
+    {"icon", 10629, 177, 101, 2}, {"icon", 10629, 510, 101, 2},
+};
+
+const std::vector<MouseRow> AUTOPILOT_MOUSE = {
+    {"Autopilot READY magnetic indicator", 202, 544, 112, 115, {}},
+    {"Autopilot IN magnetic indicator", 437, 544, 114, 115, {}},
+    {"Autopilot aileron channel switch [%1!s!]", 321, 301, 104, 104, {{321, 301, 104, 104, HAND, CLICK}}},
+    {"Autopilot elevator channel switch [%1!s!]", 446, 301, 104, 104, {{446, 301, 104, 104, HAND, CLICK}}},
+    {"Autopilot rudder channel switch [%1!s!]", 199, 301, 104, 104, {{199, 301, 104, 104, HAND, CLICK}}},
+    {"Autopilot ALT switch [%1!s!], [%2!d!ft]", 585, 472, 149, 129, {{585, 472, 149, 129, HAND, CLICK}}},
+    {"Autopilot BOMB switch [%1!s!]", 590, 262, 134, 161, {{590, 262, 134, 161, HAND, CLICK}}},
+    {"Autopilot ENGAGE switch [%1!s!]", 585, 625, 149, 147, {{585, 625, 149, 147, HAND, CLICK}}},
+    {"Autopilot GLIDE switch [%1!s!]", 53, 466, 149, 135, {{53, 466, 149, 135, HAND, CLICK}}},
+    {"Autopilot POWER switch [%1!s!]", 51, 617, 150, 148, {{51, 617, 150, 148, HAND, CLICK}}},
+    {"Autopilot TRACK switch [%1!s!], [%2!d! deg]", 52, 299, 147, 109, {{52, 299, 147, 109, HAND, CLICK}}},
+    {"RDU dimmer switch [%1!s!]", 510, 101, 127, 112, {{510, 101, 127, 112, HAND, CLICK}}},
+    {"Slip ball dimmer switch [%1!s!]", 177, 101, 130, 130, {{177, 101, 130, 130, HAND, CLICK}}},
+    {"Airspeed hold [%1!s!]", 678, 0, 75, 75, {{678, 0, 75, 75, HAND, CLICK}}},
+    {"NAV/GPS toggle [%1!s!]", 0, 816, 75, 75, {{0, 816, 75, 75, HAND, CLICK}}},
+};
+
+const std::vector<ElementRow> ELEC_ELEMENTS = {
+    {"static", 384, 0, 0, 0},     {"icon", 21760, 155, 681, 9}, {"icon", 412, 428, 738, 3},
+    {"icon", 387, 697, 888, 2},   {"icon", 1696, 1643, 700, 2}, {"icon", 1693, 1540, 700, 2},
+    {"needle", 385, 1161, 794, 0}, {"static", 389, 1124, 757, 0}, {"needle", 386, 632, 380, 0},
+    {"icon", 400, 598, 617, 2},   {"icon", 391, 232, 252, 3},   {"icon", 395, 585, 25, 2},
+    {"icon", 407, 216, 38, 2},    {"icon", 403, 216, 140, 2},
+};
+
+const std::vector<MouseRow> ELEC_MOUSE = {
+    {"Inverter 1/2 meters selector", 598, 617, 307, 109, {{598, 617, 307, 109, HAND, CLICK}}},
+    {"Inverter 6 On/Off", 585, 25, 232, 103, {{585, 25, 232, 103, HAND, CLICK}}},
+    {"No.1 Generator On/Off", 216, 140, 198, 89, {{216, 140, 198, 89, HAND, CLICK}}},
+    {"No.2 Generator On/Off", 216, 38, 198, 95, {{216, 38, 198, 95, HAND, CLICK}}},
+    {"Inverter Selector Switch", 155, 409, 270, 170, {{155, 409, 270, 170, GRAB, GUARDED}}},
+    {"Auto Pilot Reset", 697, 888, 169, 107, {{697, 888, 169, 107, HAND, CLICK}}},
+    {"Circuit Breaker 1", 1540, 700, 77, 69, {{1540, 700, 77, 69, HAND, CLICK}}},
+    {"Circuit Breaker 2", 1643, 700, 77, 69, {{1643, 700, 77, 69, HAND, CLICK}}},
+    {"Bank Selector", 155, 681, 267, 267, {{155, 681, 267, 133, CUR_UP, CLICK}, {155, 814, 267, 133, CUR_DOWN, CLICK}}},
+    {"Pitch selection [%1!d! degrees]", 428, 738, 145, 130,
+     {{428, 738, 72, 130, CUR_DOWN, HELD}, {500, 738, 72, 130, CUR_UP, HELD}}},
+};
+
+std::string description(const bench::Bench& b, const std::string& gauge) {
+    std::istringstream in(b.describe_gauges());
+    std::string line;
+    while (std::getline(in, line))
+        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
+    return {};
+}
+
+std::vector<std::string> records(const std::string& line, const char* list) {
+    const auto from = line.find(std::string("\"") + list + "\": [");
+    if (from == std::string::npos) return {};
+    const auto to = line.find("}]", from);
+    const std::string part = line.substr(from, to == std::string::npos ? std::string::npos : to - from + 1);
+    std::vector<std::string> found;
+    const std::regex re(R"(\{[^{}]*\})");
+    for (auto it = std::sregex_iterator(part.begin(), part.end(), re); it != std::sregex_iterator(); ++it)
+        found.push_back(it->str());
+    return found;
+}
+
+std::string rect_json(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask) {
+    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
+           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " + std::to_string(cursor) +
+           ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": ";
+}
+
+void check_elements(const bench::Bench& b, const std::string& gauge, const std::vector<ElementRow>& rows) {
+    const auto found = records(description(b, gauge), "elements");
+    ASSERT_EQ(found.size(), rows.size()) << gauge;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ElementRow& r = rows[i];
+        const std::string want = "\"kind\": \"" + std::string(r.kind) + "\", \"bitmap\": " + std::to_string(r.bitmap) +
+                                 ", \"x\": " + std::to_string(r.x) + ", \"y\": " + std::to_string(r.y) +
+                                 ", \"frames\": " + std::to_string(r.frames) + ", ";
+        EXPECT_NE(found[i].find(want), std::string::npos) << gauge << " element " << i << ": " << found[i];
+    }
+}
+
+void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<MouseRow>& rows) {
+    const auto found = records(description(b, gauge), "mouse");
+    std::vector<std::string> wanted;
+    wanted.push_back(rect_json(1, 0, 0, 0, 0, -1, 0) + "null");
+    for (const MouseRow& row : rows) {
+        wanted.push_back(rect_json(1, row.x, row.y, row.w, row.h, -1, 0) + "null");
+        wanted.push_back(rect_json(4, 0, 0, 0, 0, -1, 0) + "\"" + row.tooltip + "\"");
+        wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
+        for (const Area& a : row.clicks) wanted.push_back(rect_json(2, a.x, a.y, a.w, a.h, a.cursor, a.mask) + "null");
+    }
+    wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
+    ASSERT_EQ(found.size(), wanted.size()) << gauge;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        EXPECT_EQ(found[i].rfind(wanted[i], 0), 0u) << gauge << " mouse record " << i << ": " << found[i];
+}
+
+TEST(AutopilotTables, TheAutopilotAndElectricalPanelsMatchTheirDrawings) {
+    bench::Bench b;
+    check_elements(b, "Autopilot_Switch_Panel", AUTOPILOT_ELEMENTS);
+    check_mouse(b, "Autopilot_Switch_Panel", AUTOPILOT_MOUSE);
+    check_elements(b, "Elec_Panel", ELEC_ELEMENTS);
+    check_mouse(b, "Elec_Panel", ELEC_MOUSE);
 }
 
 }  // namespace
