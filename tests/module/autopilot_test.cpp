@@ -379,6 +379,55 @@ TEST(AutopilotModes, TrackHeadingAltitudeAndGlideNeedTheirChannels) {
     EXPECT_EQ(ap.shown(GLIDE_ICON), 1);
 }
 
+TEST(AutopilotModes, VirtualCockpitEventsAndTheSimulatorsInputsWorkTheSameSwitches) {
+    Autopilot ap;
+    ap.warmed_up();
+    struct Row {
+        std::uint32_t event;
+        const char* variable;
+    };
+    const Row rows[] = {
+        {69736, "L:AP_TRACK_SWITCH_POS, bool"}, {69737, "L:AP_GLIDE_SWITCH_POS, bool"},
+        {69749, "L:AP_ALT_SWITCH_POS, bool"},   {69750, "L:AP_ENGAGE_SWITCH_POS, bool"},
+        {69748, "L:AP_BOMB_SWITCH_POS, bool"},  {69744, "L:AP_POWER_SWITCH_POS, bool"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.variable);
+        const double before = ap.b.get(r.variable);
+        EXPECT_EQ(heard(ap.b, [&] { ap.b.key(r.event, 0); }), (std::vector<double>{1, 10000}));
+        EXPECT_NE(ap.b.get(r.variable), before);
+    }
+}
+
+TEST(AutopilotModes, TheSimulatorsAutopilotInputsWorkTheAltGlideAndTrackSwitches) {
+    Autopilot fresh;
+    fresh.engaged();
+    fresh.b.mark();
+    EXPECT_TRUE(fresh.b.pilot_event("AP_ALT_HOLD", 0));
+    fresh.b.frames(1);
+    EXPECT_EQ(count_key(fresh.b, 65808, 1), 1u);
+    EXPECT_TRUE(fresh.b.pilot_event("AP_NAV1_HOLD", 0));
+    fresh.b.frames(1);
+    EXPECT_EQ(count_key(fresh.b, 65811, 1), 1u);
+    EXPECT_TRUE(fresh.b.pilot_event("AP_APR_HOLD", 0));
+    fresh.b.frames(1);
+    EXPECT_GE(count_key(fresh.b, 65806, 1), 1u);  // and again each frame the switch shows
+    fresh.b.frames(1);
+    EXPECT_EQ(fresh.b.get("A:AUTOPILOT APPROACH HOLD, bool"), 1);
+    EXPECT_EQ(fresh.b.get("A:AUTOPILOT ALTITUDE LOCK, bool"), 0);
+}
+
+TEST(AutopilotModes, ThePanelPublishesTheThrottleInputs) {
+    Autopilot ap;
+    ap.b.pilot_event("AXIS_THROTTLE1_SET", static_cast<std::uint32_t>(-8000));
+    ap.b.pilot_event("THROTTLE_CUT", 0);
+    ap.b.frames(2);
+    EXPECT_EQ(ap.b.get("L:ENG1_axisEvent,number"), -8000);
+    EXPECT_EQ(ap.b.get("L:ENG1_axisEvent_counter,number"), 0);
+    EXPECT_EQ(ap.b.get("L:ENG1thrpos_user,number"), 0);  // the cut brought the demand to idle
+    EXPECT_EQ(ap.b.get("L:ENG2thrpos_user,number"), 0);
+}
+
 TEST(AutopilotModes, BombResetsEverythingButLeavesItsSwitchUp) {
     Autopilot ap;
     ap.engaged();
