@@ -739,6 +739,25 @@ TEST(AutopilotLaws, BankLawCommandsWithinTheAileronRange) {
     EXPECT_EQ(f.b.get("L:ailVal, number"), -15384);
 }
 
+TEST(AutopilotLaws, TheBankStepIsTheSameAtEverySimulationRate) {
+    Flying f;
+    // Held 5 degrees left of wings level, still: 150 units a degree to the right.
+    auto command_at = [&](double rate) {
+        f.b.set("P:SIMULATION RATE, number", rate);
+        for (int i = 0; i < 40; ++i) {
+            f.b.set_token(79, 5);
+            f.b.set_token(80, 5);
+            f.b.frames(1);
+        }
+        return f.b.get("L:ailVal, number");
+    };
+    for (double rate : {1.0, 2.0, 4.0, 0.0}) {
+        SCOPED_TRACE(rate);
+        EXPECT_NEAR(command_at(rate), -740, 30);
+        EXPECT_EQ(f.b.get("L:SimRate, number"), rate);
+    }
+}
+
 TEST(AutopilotLaws, ABankReadingThroughZeroIsASmallRollRate) {
     Flying f;
     f.b.seconds(3);
