@@ -64,6 +64,7 @@ constexpr double kPitchTimeConstant = 1.0;   // seconds
 constexpr double kTurnPerBankDegree = 0.12;  // degrees of heading a second
 constexpr double kFeetPerSecondPerKnot = 1.68781;
 constexpr double kAxisFull = 16383.0;
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 constexpr RestValue kAtRest[] = {
     {kMaster, 0.0},
@@ -169,7 +170,7 @@ void step(Context& c, double dt) {
         c.set(kHeading, heading);
     }
 
-    const double climb = c.get("A:AIRSPEED INDICATED, knots") * kFeetPerSecondPerKnot * std::sin(-pitch * M_PI / 180.0);
+    const double climb = c.get("A:AIRSPEED INDICATED, knots") * kFeetPerSecondPerKnot * std::sin(-pitch * kRadiansPerDegree);
     c.set("A:VERTICAL SPEED, feet per second", climb);
     c.set("A:PLANE ALTITUDE, feet", c.get("A:PLANE ALTITUDE, feet") + climb * dt);
     c.set("A:INDICATED ALTITUDE, feet", c.get("A:INDICATED ALTITUDE, feet") + climb * dt);
