@@ -799,6 +799,21 @@ TEST(AutopilotLaws, PitchHoldSettlesOnTheSelectedPitchAndAfterAStep) {
     EXPECT_NEAR(f.b.get("L:Pitch, number"), -4, 1);  // whole degrees
 }
 
+TEST(AutopilotLaws, OnItsPitchThePitchLawStillStepsTheTrimEveryFrame) {
+    Flying f;  // engaged level: the reference is 0
+    EXPECT_EQ(f.b.get("L:curPitchSetVal,number"), 0);
+    f.b.mark();
+    for (int i = 0; i < 5; ++i) {
+        f.b.set_token(77, 0);
+        f.b.set_token(78, 0);
+        f.b.frames(1);
+    }
+    // Inside the deadband with the elevator at 0 the trim command is -2: trim up each frame.
+    EXPECT_EQ(count_key(f.b, 65615, 1), 5u);
+    EXPECT_EQ(count_key(f.b, 65607), 0u);
+    EXPECT_EQ(f.b.get("L:ElevatorTrim, number"), 0);
+}
+
 TEST(AutopilotLaws, TheLawsStandAsideForTheSimulatorsModes) {
     Flying f;
     f.b.seconds(2);
