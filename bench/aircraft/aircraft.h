@@ -4,7 +4,7 @@
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
 // gear.cpp, controls.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, navaids.cpp,
-// world.cpp, flight.cpp, autopilot.cpp), each a table of its values at
+// world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once
