@@ -128,6 +128,11 @@ void sample_roll_rate() {
         ap().rateStarted = 1;
     }
     const std::uint32_t now = clock_seconds();
+    // A due second further ahead than one sample: the clock went back (a reloaded flight).
+    if (ap().rateDue > now + 1) {
+        ap().rateDue = now + 1;
+        ap().ratePreviousSample = current;
+    }
     if (now >= ap().rateDue) {
         ap().rollRate = bank_change(current, ap().ratePreviousSample);
         ap().rateDue = now + 1;
@@ -138,7 +143,8 @@ void sample_roll_rate() {
 void ready_warm_up() {
     if (ap().apReadyTimerArmed == 0) return;
     const std::uint32_t now = clock_seconds();
-    if (ap().apReadyTimerStarted == 0) {
+    // Taken on the first pass, and again when the clock went back (a reloaded flight).
+    if (ap().apReadyTimerStarted == 0 || ap().apReadyDeadline > now + WARM_UP_SECONDS) {
         ap().apReadyDeadline = now + WARM_UP_SECONDS;
         ap().apReadyTimerStarted = 1;
     }
@@ -569,7 +575,7 @@ double pitch_selector_icon() {
     std::int32_t position = get_int("L:pitchSelPos, number");
     ap().pitchSetCache = get_int(CUR_PITCH_SET);
     const std::uint32_t now = tick();
-    if (ap().pitchTimerStarted == 0) {
+    if (ap().pitchTimerStarted == 0 || ap().pitchKnobDue > now + PITCH_SPRING_TICKS) {
         ap().pitchKnobDue = now + PITCH_SPRING_TICKS;
         ap().pitchTimerStarted = 1;
     }
@@ -604,12 +610,16 @@ void course_knob_step(std::int32_t delta) {
     set_int("L:Autopilot_course_knob,number", knob);
 }
 
+// A click is fast within the short window after the last one (a window further ahead than
+// that is left from before the clock went back).
+bool fast_turn(std::uint32_t now) { return now < ap().headingKnobDue && ap().headingKnobDue <= now + HEADING_FAST_TICKS; }
+
 }  // namespace
 
 void heading_selector_increase() {
     const std::int32_t h = heading_bug();
     const std::uint32_t now = tick();
-    const bool fast = now < ap().headingKnobDue;
+    const bool fast = fast_turn(now);
     std::int32_t next;
     if (fast) next = (h == 0 || h >= 358) ? 2 : h + 2;
     else next = (h == 0 || h == 360) ? 1 : h + 1;
@@ -622,7 +632,7 @@ void heading_selector_increase() {
 void heading_selector_decrease() {
     const std::int32_t h = heading_bug();
     const std::uint32_t now = tick();
-    const bool fast = now < ap().headingKnobDue;
+    const bool fast = fast_turn(now);
     std::int32_t next;
     if (fast) next = (h <= 2) ? 358 : h - 2;
     else next = (h == 0 || h == 360) ? 359 : h - 1;

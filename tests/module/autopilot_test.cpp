@@ -164,6 +164,25 @@ TEST(AutopilotPower, WithoutAGeneratorSwitchTheWarmUpNeverStarts) {
     EXPECT_EQ(ap.tip(POWER), "Autopilot POWER switch [WAIT]");
 }
 
+TEST(AutopilotPower, AWarmUpAcrossAReloadedFlightsClockStillEnds) {
+    Autopilot ap;
+    ap.b.seconds(200);  // the clock well on
+    ap.power_on();
+    ap.b.seconds(30);
+    ap.b.restart_clocks();  // another flight loaded: the clock counts from 0 again
+    ap.b.seconds(62);
+    EXPECT_EQ(ap.b.get("L:ApReadyLight_OnOff, bool"), 1);
+    // The pitch selector still springs back.
+    ap.b.window("open", ELECTRICAL_WINDOW);
+    ap.b.frames(20);
+    ap.b.seconds(100);
+    ap.b.restart_clocks();
+    ap.elec(PITCH_UP, LEFT);
+    ap.elec(PITCH_UP, RELEASE);
+    ap.b.frames(40);
+    EXPECT_EQ(ap.b.get("L:pitchSelPos, number"), 1);
+}
+
 TEST(AutopilotEngage, EngageDuringTheWarmUpOnlyMovesTheSwitchAndLeavesThePilotTheControls) {
     Autopilot ap;
     ap.power_on();
