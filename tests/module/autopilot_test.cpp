@@ -777,6 +777,34 @@ TEST(AutopilotLaws, TheBankStepIsTheSameAtEverySimulationRate) {
     }
 }
 
+TEST(AutopilotLaws, AtFourTimesTheSimulationRateTheRollIsDampedFourTimesAsHard) {
+    Flying f;
+    for (int i = 0; i < 4; ++i) f.elec(BANK_DOWN);  // 40 degrees left: the error saturates
+    // Still at 0, then rolled to 5 degrees: for the next second the sampled roll rate is
+    // about 5 degrees a second. The lowest command in that second:
+    auto rolling_command = [&](double rate) {
+        f.b.set("P:SIMULATION RATE, number", rate);
+        auto hold = [&](double bank, int frames) {
+            double lowest = 1e9;
+            for (int i = 0; i < frames; ++i) {
+                f.b.set_token(79, bank);
+                f.b.set_token(80, bank);
+                f.b.frames(1);
+                lowest = std::min(lowest, f.b.get("L:ailVal, number"));
+            }
+            return lowest;
+        };
+        hold(0, 40);
+        return hold(5, 20);
+    };
+    // Rate 1: 250 units per degree a second off the step of 1500 (scaled by 1.5 to the left).
+    const double normal = rolling_command(1);
+    EXPECT_GT(normal, 0);
+    EXPECT_LT(normal, 1500);
+    // Rate 4: 1000 units per degree a second: the roll is checked with right aileron.
+    EXPECT_LT(rolling_command(4), -1500);
+}
+
 TEST(AutopilotLaws, ABankReadingThroughZeroIsASmallRollRate) {
     Flying f;
     f.b.seconds(3);
