@@ -580,7 +580,8 @@ double pitch_selector_icon() {
         ap().pitchTimerStarted = 1;
     }
     if (now >= ap().pitchKnobDue) {
-        if ((position == 0 || position == 2) && ap().pitchKnobHeld == 0) {
+        // An end released springs back; a position the switch does not have goes to centre.
+        if (position < 0 || position > 2 || ((position == 0 || position == 2) && ap().pitchKnobHeld == 0)) {
             position = 1;
             set_int("L:pitchSelPos, number", position);
         }

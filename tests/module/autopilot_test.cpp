@@ -649,6 +649,10 @@ TEST(AutopilotSelectors, PitchSelectorHeldAtItsEndThenSpringsBack) {
     ap.b.frames(19);
     EXPECT_EQ(ap.b.get("L:pitchSelPos, number"), 1);
     EXPECT_EQ(tip(), "Pitch selection [3 degrees]");
+    // A position the switch does not have (a hand-edited state) goes back to the centre.
+    ap.b.set("L:pitchSelPos, number", 7);
+    ap.b.frames(19);
+    EXPECT_EQ(ap.b.get("L:pitchSelPos, number"), 1);
 }
 
 TEST(AutopilotSelectors, ResetButtonResetsTheAutopilotOnItsWayDown) {
