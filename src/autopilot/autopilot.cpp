@@ -549,6 +549,12 @@ void pitch_knob_held_from(std::uint32_t flags) {
     set_int("L:pitchKnobChange, bool", ap().pitchKnobHeld);
 }
 
+// One degree more or less of pitch reference (a reference written from outside at the end
+// of the number range stays there).
+void step_pitch_reference(std::int32_t by) {
+    set_int(CUR_PITCH_SET, truncate_i32(static_cast<double>(get_int(CUR_PITCH_SET)) + by));
+}
+
 }  // namespace
 
 void pitch_selector_up(std::uint32_t flags) {
@@ -558,7 +564,7 @@ void pitch_selector_up(std::uint32_t flags) {
         ++position;
         set_int("L:pitchSelPos, number", position);
     }
-    if (position == 2) set_int(CUR_PITCH_SET, get_int(CUR_PITCH_SET) + 1);
+    if (position == 2) step_pitch_reference(+1);
 }
 
 void pitch_selector_down(std::uint32_t flags) {
@@ -568,7 +574,7 @@ void pitch_selector_down(std::uint32_t flags) {
         --position;
         set_int("L:pitchSelPos, number", position);
     }
-    if (position == 0) set_int(CUR_PITCH_SET, get_int(CUR_PITCH_SET) - 1);
+    if (position == 0) step_pitch_reference(-1);
 }
 
 double pitch_selector_icon() {
@@ -606,8 +612,8 @@ std::int32_t heading_bug() {
 }
 
 void course_knob_step(std::int32_t delta) {
-    std::int32_t knob = get_int("L:Autopilot_course_knob,number") + delta;
-    if (knob >= 200 || knob <= 0) knob = 100;
+    const std::int64_t knob64 = static_cast<std::int64_t>(get_int("L:Autopilot_course_knob,number")) + delta;
+    std::int32_t knob = knob64 >= 200 || knob64 <= 0 ? 100 : static_cast<std::int32_t>(knob64);
     set_int("L:Autopilot_course_knob,number", knob);
 }
 
