@@ -90,5 +90,6 @@ extern const System kRadios;
 extern const System kNavaids;
 extern const System kWorld;
 extern const System kFlight;
+extern const System kAutopilot;
 
 }  // namespace bench::sim

@@ -1,6 +1,7 @@
 // The demo flight: the module loaded in the bench as the simulator would load it, narrated
 // step by step: connection, initial state, ready preset, the cockpit made cold and dark and
 // brought to life again (battery, ground power, pumps, push starts, generators, taxi power),
+// the autopilot engaged in the climb,
 // the pilot at work, a saved flight, and that flight loaded again with its cockpit.
 #include "demo.h"
 
@@ -133,6 +134,49 @@ void start_from_cold(bench::Bench& b, Narrator& n) {
         n.show(v);
 }
 
+// In the climb the pilot engages the autopilot (its panel and the electrical panel's pitch
+// selector): canopy closed, POWER and the three channels in, a minute's warm-up, ENGAGE,
+// three degrees more nose up; the autopilot's pitch law trims the bench aircraft onto it.
+// Then autopilot off and back on the ground. The bench aircraft does not fly: the demo gives
+// it its airspeed and altitude.
+void climb_on_autopilot(bench::Bench& b, Narrator& n) {
+    act(b, n, "canopy closed (virtual cockpit)", {"key 69942"});
+    until(b, n, 10, [&] { return b.get("A:CANOPY OPEN, percent") == 0; });
+    n.show("A:CANOPY OPEN, percent");
+    n.say("in the climb at 250 kt, 5000 ft, 2 degrees nose up");
+    b.set("A:SIM ON GROUND, bool", 0);
+    b.set("A:AIRSPEED INDICATED, knots", 250);
+    b.set("A:PLANE ALTITUDE, feet", 5000);
+    b.set_token(77, -2);
+    b.set_token(78, -2);
+    const auto switch_in = [&](int x, int y, const char* wanted) {
+        for (int i = 0; i < 2; ++i)
+            if (b.tooltip("Autopilot_Switch_Panel", x, y).value_or("").find(wanted) == std::string::npos)
+                b.click("Autopilot_Switch_Panel", x, y, 0x20000000);
+    };
+    act(b, n, "autopilot panel open, POWER on, aileron, elevator and rudder channels in",
+        {"window open 900", "window open 100"});
+    switch_in(100, 690, "[WAIT]");
+    for (int x : {370, 495, 250}) switch_in(x, 350, "[IN]");
+    until(b, n, 70, [&] { return b.get("L:ApReadyLight_OnOff, bool") == 1; });
+    n.show("L:ApReadyLight_OnOff, bool");
+    act(b, n, "ENGAGE: the autopilot holds the climb attitude", {"click Autopilot_Switch_Panel 650 700"});
+    n.show("A:AUTOPILOT MASTER, bool");
+    n.show("L:ApInLight_OnOff, bool");
+    act(b, n, "pitch selector held down (press, repeat, release): 3 degrees more, 5 nose up",
+        {"click Elec_Panel 460 800", "click Elec_Panel 460 800 repeat", "click Elec_Panel 460 800 release"});
+    n.frames(20 * b.options().fps);
+    for (const char* v : {"L:curPitchSetVal,number", "A:PLANE PITCH DEGREES, degrees", "A:ELEVATOR TRIM POSITION, degrees",
+                          "A:VERTICAL SPEED, feet per second", "A:PLANE ALTITUDE, feet"})
+        n.show(v);
+    act(b, n, "ENGAGE off, and back on the ground", {"click Autopilot_Switch_Panel 650 700", "window close 900"});
+    b.set("A:SIM ON GROUND, bool", 1);
+    b.set("A:AIRSPEED INDICATED, knots", 0);
+    b.set("A:PLANE ALTITUDE, feet", 250);
+    n.frames(2 * b.options().fps);  // the module hears of the ground with the next aircraft data
+    n.show("A:AUTOPILOT MASTER, bool");
+}
+
 const char* const kCockpit[] = {
     "L:Lights_nav_POS, bool", "L:Lights_landing_POS, number", "L:AircraftBattPos, number",
     "L:GEN1OnOffPos, number", "L:StrobeSwitch1, number",     "L:GearDownButton, bool",
@@ -192,6 +236,7 @@ int run_demo(bench::Options options) {
     n.frames(2 * b.options().fps);
 
     start_from_cold(b, n);
+    climb_on_autopilot(b, n);
 
     // The pilot works the cockpit, then saves the flight.
     n.say("the pilot switches the nav lights off, the battery to 1 and strobe switch 1 to 2");

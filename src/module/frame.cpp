@@ -4,6 +4,7 @@
 // tables: one row per step, in the fixed order.
 #include <cstdint>
 
+#include "autopilot/autopilot.h"
 #include "core/numeric.h"
 #include "core/tokens.h"
 #include "core/vars.h"
@@ -128,15 +129,20 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"oxygen flow lights", update_oxygen_flow_animations},
     {"busbar voltmeter", update_busbar_meter},
     {"generator 1 and 2 failure lights", update_generator_fail_lights},
+    {"autopilot ready and engaged lights", update_autopilot_magnetic_indicators},
     {"rudder power-failure lights (100 and 50)", update_rudder_power_lamps},
+    {"autopilot light mirrors", update_autopilot_light_mirrors},
     {"tank fire light", update_tank_fire_lamp},
     {"engine fire lights", update_engine_fire_lights},
+    {"elevator servo load", update_elevator_servo_load},
+    {"autopilot heading selector pointer", update_heading_selector_pointer},
     {"dump valve light", update_dump_valve_light},
     {"fuel contents needles (port wing, belly, starboard wing, top, rear)", update_tank_gauges_vc},
     {"take-off hot/cold selector", update_hot_cold_switch},
     {"cabin temperature needle", update_cabin_temperature_needle},
     {"cabin altitude needle", update_cabin_altitude_needle},
     {"hydraulic and brake pressure needles", update_hydraulic_needles_vc},
+    {"bank selector", update_bank_selector_sync},
     {"VOR 1 card", update_vor1_compass_card},
     {"VOR 1 lights", update_vor1_source_lights},
     {"VOR 1 flags", update_vor1_flags},
@@ -145,6 +151,8 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"VOR 1 to/from", update_vor1_to_from},
     {"magnetic compass", update_magnetic_compass},
     {"autopilot compass card (flight instruments)", update_autopilot_compass_card},
+    {"autopilot compass card", update_autopilot_gyro_compass_card},
+    {"autopilot heading selector pointer again", update_heading_selector_pointer},
     {"gyro pointer knob", update_gyro_heading_pointer},
     {"VOR 2 card", update_vor2_compass_card},
     {"VOR 2 lights", update_vor2_source_lights},
@@ -161,6 +169,7 @@ constexpr FrameStep UPDATE_LIST[] = {
     {"CDL voice and flare switches", update_cdl_voice_and_flare_switches},
     {"aileron power-failure lights (50 and 100)", update_aileron_power_lamps},
     {"oxygen contents needles 2 and 1", update_oxygen_contents},
+    {"autostabiliser and roll damper", update_autostabiliser_and_roll_damper},
     {"throttle lever positions", update_throttle_levers},
     {"rudder, tail and aileron trim selectors", update_trim_drives},
     {"canopy", update_canopy},

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "autopilot/autopilot.h"
 #include "core/codecs.h"
 #include "core/host.h"
 #include "core/numeric.h"
@@ -192,10 +193,12 @@ void apply_initial_state() {
     host_trigger_key_event(KEY_VOR1_COURSE_SET, 360);
     cycle_panel_windows();
     load_checklists();
+    reset_autopilot_working_values();
 
     read_electric_start_setting();
 
     write_all(ELECTRICAL_SWITCHES);
+    reset_pitch_selector();
     write_all(ENGINE_SWITCHES);
     reset_electrical();
     reset_engine_start();

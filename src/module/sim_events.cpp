@@ -1,7 +1,9 @@
 #include "module/sim_events.h"
 
+#include "autopilot/autopilot.h"
 #include "core/vars.h"
 #include "module/initial_state.h"
+#include "panels/gauges/Autopilot_Switch_Panel.h"
 #include "panels/gauges/GearFlaps_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
 #include "panels/mouse.h"
@@ -75,6 +77,11 @@ void handle_sim_event(sdk::DWORD_T event, sdk::DWORD_T data) {
         case EV_GEAR_TOGGLE: gear_toggle_input(); break;
         case EV_GEAR_UP: press_gear_up(); break;
         case EV_GEAR_DOWN: press_gear_down(); break;
+        case EV_AP_MASTER: ap_engage_switch_mouse(nullptr, MOUSE_LEFT); break;
+        case EV_AP_ALT_HOLD: ap_alt_switch_mouse(nullptr, MOUSE_LEFT); break;
+        case EV_AP_HDG_HOLD: heading_push_button(); break;
+        case EV_AP_APR_HOLD: ap_glide_switch_mouse(nullptr, MOUSE_LEFT); break;
+        case EV_AP_NAV1_HOLD: ap_track_switch_mouse(nullptr, MOUSE_LEFT); break;
         case EV_FLAPS_UP: flaps_input(FlapInput::UP, v); break;
         case EV_FLAPS_DOWN: flaps_input(FlapInput::DOWN, v); break;
         case EV_FLAPS_INCR: flaps_input(FlapInput::INCREASE, v); break;

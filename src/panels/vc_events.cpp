@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "autopilot/autopilot.h"
 #include "avionics/audio_panel.h"
 #include "instruments/flight_instruments.h"
 #include "instruments/nav_instruments.h"
 #include "panels/adaptors.h"
+#include "panels/gauges/Autopilot_Switch_Panel.h"
 #include "panels/gauges/Avionics_Panel.h"
 #include "panels/gauges/Elec_Panel.h"
 #include "panels/gauges/EngStart_Controls.h"
@@ -78,6 +80,7 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69665, generator_2_mouse),
     left_click(69666, generator_1_mouse),
     left_click(69667, inverter_6_mouse),
+    left_click(69670, autopilot_reset_mouse),
     left_click(69669, inverter_meter_selector_mouse),
     routine(69671, attitude_indicator_erect),
     routine(69672, with_click_if_moved<dive_brake_selector_up, Click{3, -8000}>),
@@ -119,6 +122,17 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69733, with_click<emergency_avionics_guard_vc, Click{3, 10000}>),
     routine(69734, with_click<ground_test_guard_vc, Click{2, 10000}>),
     routine(69735, with_click<ground_test_lever_vc, Click{2, 10000}>),
+    left_click(69736, ap_track_switch_mouse),
+    left_click(69737, ap_glide_switch_mouse),
+    left_click(69744, ap_power_switch_mouse),
+    left_click(69745, ap_aileron_switch_mouse),
+    left_click(69746, ap_rudder_switch_mouse),
+    left_click(69747, ap_elevator_switch_mouse),
+    left_click(69748, ap_bomb_switch_mouse),
+    left_click(69749, ap_alt_switch_mouse),
+    left_click(69750, ap_engage_switch_mouse),
+    left_click(69751, ap_elevator_switch_mouse),
+    left_click(69752, ap_elevator_switch_mouse),
     left_click(69753, gear_up_mouse),
     left_click(69760, gear_down_mouse),
     left_click(69761, flap_lever_mouse),
@@ -164,6 +178,9 @@ constexpr VcEvent VC_EVENTS[] = {
     routine(69923, with_click<fire_button<1>, Click{3, 1000}>),
     routine(69924, with_click<fire_button<2>, Click{3, 1000}>),
     routine(69925, with_click<tank_fire_button, Click{3, 1000}>),
+    routine(69926, heading_selector_decrease),
+    routine(69927, heading_selector_increase),
+    routine(69928, heading_selector_increase),
     left_click(69929, engine1_push_start_mouse),
     left_click(69936, engine2_push_start_mouse),
     routine(69937, with_click_if<camera_guard, Click{2, 0}>),

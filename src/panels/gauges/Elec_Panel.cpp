@@ -1,7 +1,8 @@
 // Elec_Panel: generators and their breakers, inverters and their meters, the autopilot's
-// bank and pitch selectors and its reset switch.
+// bank and pitch selectors and its reset switch (their logic is the autopilot's).
 #include "panels/gauges/Elec_Panel.h"
 
+#include "autopilot/autopilot.h"
 #include "panels/adaptors.h"
 #include "panels/elements.h"
 #include "panels/gauge_parts.h"
@@ -30,8 +31,23 @@ sdk::GBOOL TM_STDCALL generator_1_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
 sdk::GBOOL TM_STDCALL generator_2_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
     return on_click<toggle_generator_2_switch, PANEL_CLICK>(at, flags);
 }
+sdk::GBOOL TM_STDCALL autopilot_reset_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
+    return on_click<autopilot_reset_click, PANEL_CLICK>(at, flags);
+}
 
 namespace {
+
+// The bank selector steps, then clicks (also at its end stops, where it does not move).
+sdk::GBOOL TM_STDCALL bank_selector_up_mouse(sdk::PIXPOINT*, sdk::FLAGS32) {
+    bank_selector_up();
+    click_sound(PANEL_CLICK.sound, PANEL_CLICK.pan);
+    return 0;
+}
+sdk::GBOOL TM_STDCALL bank_selector_down_mouse(sdk::PIXPOINT*, sdk::FLAGS32) {
+    bank_selector_down();
+    click_sound(PANEL_CLICK.sound, PANEL_CLICK.pan);
+    return 0;
+}
 
 // The autopilot's pitch selection: its stored setting with the sign reversed.
 double pitch_selection_degrees() { return -static_cast<double>(state.autopilot.pitchSetCache); }
@@ -49,8 +65,8 @@ struct Elements {
     sdk::ELEMENT_STATIC_IMAGE background = static_image(384, 0, 0);
     // The bank and pitch selectors show their positions; their logic is the autopilot's.
     sdk::ELEMENT_ICON bank_selector = icon(21760, 155, 681, 9, variable_frame<"L:bankSelPos, number", 9>);
-    sdk::ELEMENT_ICON pitch_selector = icon(412, 428, 738, 3, variable_frame<"L:pitchSelPos, number", 3>);
-    sdk::ELEMENT_ICON autopilot_reset = icon(387, 697, 888, 2, variable_on<"L:APresetOnOff, number">);
+    sdk::ELEMENT_ICON pitch_selector = icon(412, 428, 738, 3, icon_value<pitch_selector_icon>);
+    sdk::ELEMENT_ICON autopilot_reset = icon(387, 697, 888, 2, icon_value<autopilot_reset_shown>);
     sdk::ELEMENT_ICON breaker_2 = icon(1696, 1643, 700, 2, variable_on<"L:Gen2CircuitBreaker, bool">);
     sdk::ELEMENT_ICON breaker_1 = icon(1693, 1540, 700, 2, variable_on<"L:Gen1CircuitBreaker, bool">);
     sdk::ELEMENT_NEEDLE cycles = needle(385, 1161, 794, 11, 9, cycles_scale, 10, needle_value<update_cycles_meter>);
@@ -87,19 +103,18 @@ sdk::MOUSERECT mouse[] = {
     click(216, 38, 198, 95, sdk::CURSOR_HAND, MOUSE_LEFT, generator_2_mouse),
     group(155, 409, 270, 170), tooltip("Inverter Selector Switch"), group_end(),
     click(155, 409, 270, 170, sdk::CURSOR_GRAB, MOUSE_LEFT_OR_RIGHT, on_left_right<inverter_selector_click, PANEL_CLICK>),
-    // The autopilot's reset switch, bank and pitch selectors: their actions come with the autopilot.
     group(697, 888, 169, 107), tooltip("Auto Pilot Reset"), group_end(),
-    click(697, 888, 169, 107, sdk::CURSOR_HAND, MOUSE_LEFT, no_action),
+    click(697, 888, 169, 107, sdk::CURSOR_HAND, MOUSE_LEFT, autopilot_reset_mouse),
     group(1540, 700, 77, 69), tooltip("Circuit Breaker 1"), group_end(),
     click(1540, 700, 77, 69, sdk::CURSOR_HAND, MOUSE_LEFT, on_click_either<toggle_generator_1_breaker, BREAKER_PULLED, BREAKER_RESET>),
     group(1643, 700, 77, 69), tooltip("Circuit Breaker 2"), group_end(),
     click(1643, 700, 77, 69, sdk::CURSOR_HAND, MOUSE_LEFT, on_click_either<toggle_generator_2_breaker, BREAKER_PULLED, BREAKER_RESET>),
     group(155, 681, 267, 267), tooltip("Bank Selector"), group_end(),
-    click(155, 681, 267, 133, sdk::CURSOR_UPARROW, MOUSE_LEFT, no_action),
-    click(155, 814, 267, 133, sdk::CURSOR_DOWNARROW, MOUSE_LEFT, no_action),
+    click(155, 681, 267, 133, sdk::CURSOR_UPARROW, MOUSE_LEFT, bank_selector_up_mouse),
+    click(155, 814, 267, 133, sdk::CURSOR_DOWNARROW, MOUSE_LEFT, bank_selector_down_mouse),
     group(428, 738, 145, 130), tooltip("Pitch selection [%1!d! degrees]", pitch_selection_args), group_end(),
-    click(428, 738, 72, 130, sdk::CURSOR_DOWNARROW, MOUSE_HELD, no_action),
-    click(500, 738, 72, 130, sdk::CURSOR_UPARROW, MOUSE_HELD, no_action),
+    click(428, 738, 72, 130, sdk::CURSOR_DOWNARROW, MOUSE_HELD, on_mouse_then_click<pitch_selector_down, PANEL_CLICK>),
+    click(500, 738, 72, 130, sdk::CURSOR_UPARROW, MOUSE_HELD, on_mouse_then_click<pitch_selector_up, PANEL_CLICK>),
     mouse_end(),
     mouse_eol(),
 };

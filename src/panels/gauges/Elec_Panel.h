@@ -9,5 +9,6 @@ sdk::GBOOL TM_STDCALL inverter_meter_selector_mouse(sdk::PIXPOINT* at, sdk::FLAG
 sdk::GBOOL TM_STDCALL inverter_6_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags);               // "Inverter 6 On/Off"
 sdk::GBOOL TM_STDCALL generator_1_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags);              // "No.1 Generator On/Off"
 sdk::GBOOL TM_STDCALL generator_2_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags);              // "No.2 Generator On/Off"
+sdk::GBOOL TM_STDCALL autopilot_reset_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags);          // "Auto Pilot Reset"
 
 }  // namespace tarmelon
