@@ -359,6 +359,38 @@ TEST(Gtn, MemoryStoresTheActiveFrequencyAndRecallsItByRow) {
     EXPECT_EQ(scenario::count_key(b, 66447, 0x1030), 1u);
 }
 
+TEST(Gtn, AFullMemoryStoresNothingAndSaysSo) {
+    scenario::TempRoot root;
+    std::filesystem::create_directories(config_file(root).parent_path());
+    {
+        std::ofstream out(config_file(root));
+        out << "[COM1]\n";
+        for (int slot = 1; slot <= 10; ++slot) out << slot << "=" << 118 + slot << ".00\n";
+        out << "[NAV1]\n1=999.99\n";  // not a NAV frequency: an empty slot
+    }
+    bench::Bench b(root.options());
+    on_home(b);
+    com_page(b);
+    touch(b, 0.93, 0.71);
+    touch(b, 0.41, 0.54);
+    EXPECT_EQ(text(b, 56), "");
+    EXPECT_TRUE(shown(b, 63));
+    touch(b, ENTER_U, ENTER_V);  // every slot taken: the search ends past slot 10
+    b.frames(1);
+    EXPECT_EQ(b.get("L:comGTN_indexNum, number"), 11);
+    EXPECT_EQ(text(b, 56), "Database Full");
+    EXPECT_EQ(text(b, 63), "");
+    b.frames(1);
+    EXPECT_FALSE(shown(b, 63));
+    // NAV's memory is not full: its damaged slot 1 takes the store.
+    press(b, SMALL_UP, RIGHT);
+    b.frames(2);
+    EXPECT_EQ(text(b, 56), "");
+    EXPECT_TRUE(shown(b, 63));
+    touch(b, ENTER_U, ENTER_V);
+    EXPECT_EQ(text(b, 63), "Frequency Stored");
+}
+
 TEST(Gtn, KnobsTuneTheFocusedRadioOrWorkTheGps) {
     bench::Bench b;
     on_home(b);
