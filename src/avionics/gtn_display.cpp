@@ -234,8 +234,10 @@ GtnText bracketed(const std::int32_t* d, int count, int cursor, bool decimal, co
 
 const MemoryRadio& focused_memory() { return com_focus() ? COM1_MEMORY : NAV1_MEMORY; }
 
+// The rows read the configuration file: only while the list shows.
 GtnText list_row(std::int32_t row) {
     GtnState& s = unit();
+    if (!page_is(11)) return empty();
     const std::int32_t page = s.gtnListPage >= 1 && s.gtnListPage <= 3 ? s.gtnListPage : 1;
     MemoryCursor& cursor = com_focus() ? s.comMemory : s.navMemory;
     const MemoryRadio& radio = focused_memory();

@@ -459,10 +459,11 @@ TEST(Gtn, DirectToThroughTheMapPageFliesToTheChosenWaypoint) {
     bench::Bench b;
     on_home(b);
     b.mark();
-    press(b, DIRECT_TO);
+    b.key(69889);  // Direct-To, from the virtual cockpit
     b.frames(1);
     EXPECT_EQ(scenario::count_key(b, 66617, 1), 1u);
     EXPECT_EQ(page(b), 1);
+    EXPECT_EQ(b.get("L:GTN6XX_DCT_BUTTON, bool"), 1);
     EXPECT_TRUE(shown(b, 67));  // the Enter key is offered
     press(b, SMALL_UP);         // the GPS's cursor: waypoint 2, then 3
     press(b, SMALL_UP);
@@ -474,7 +475,8 @@ TEST(Gtn, DirectToThroughTheMapPageFliesToTheChosenWaypoint) {
     EXPECT_EQ(text(b, 42), "    KLO");
     EXPECT_TRUE(shown(b, 42));
     // Home clears the offer; on the map page again the zoom keys work.
-    press(b, HOME);
+    b.key(69888);
+    EXPECT_EQ(b.get("L:GTN6XX_HOME_BUTTON_POS, bool"), 1);
     touch(b, 0.79, 0.66);
     EXPECT_FALSE(shown(b, 67));
     b.mark();
