@@ -2,6 +2,7 @@
 // the values it publishes for the virtual cockpit.
 #include <cmath>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 
 #include "avionics/gtn.h"
@@ -222,12 +223,14 @@ GtnText xpdr_mode() {
 }
 
 GtnText bracketed(const std::int32_t* d, int count, int cursor, bool decimal, const char* unit_suffix) {
+    // At most five digits of three characters and a point: well inside the buffer.
     char out[24] = {};
-    int at = 0;
-    for (int i = 0; i < count; ++i) {
-        if (decimal && i == 3) at += std::snprintf(out + at, sizeof out - at, ".");
+    std::size_t at = 0;
+    for (int i = 0; i < count && at < sizeof out; ++i) {
+        if (decimal && i == 3) at += static_cast<std::size_t>(std::snprintf(out + at, sizeof out - at, "."));
+        if (at >= sizeof out) break;
         const int digit = d[i] >= 0 && d[i] <= 9 ? d[i] : 0;
-        at += std::snprintf(out + at, sizeof out - at, i == cursor ? "[%1d]" : "%1d", digit);
+        at += static_cast<std::size_t>(std::snprintf(out + at, sizeof out - at, i == cursor ? "[%1d]" : "%1d", digit));
     }
     return printed("%s%s", out, unit_suffix);
 }
