@@ -245,6 +245,9 @@ TEST(Gtn, TransponderKeypadModeAndIdent) {
     xpdr_page(b);
     EXPECT_TRUE(shown(b, 29));
     EXPECT_TRUE(shown(b, 31));
+    xpdr_digit(b, 5);  // any digit starts the entry at 7000, written first
+    EXPECT_EQ(text(b, 30), "5[0]00");
+    touch(b, 0.28, 0.83);  // Backspace
     for (int d : {1, 2, 3, 4}) xpdr_digit(b, d);
     EXPECT_EQ(text(b, 30), "123[4]");
     b.mark();
@@ -284,8 +287,12 @@ TEST(Gtn, FuelPageLoadsTheEnteredPounds) {
     b.frames(2);
     EXPECT_FALSE(shown(b, 26));
     EXPECT_EQ(text(b, 24), "22183 LB");
-    // Typed: 9 starts the entry; 1 and 0 go anywhere, other digits not first.
-    digits(b, {1, 2, 0, 0, 0});
+    // Typed: any digit starts the entry; then 1 and 0 go anywhere, other digits not first.
+    digits(b, {9, 5});
+    EXPECT_EQ(text(b, 26), "95[0]00LB");
+    touch(b, 0.28, 0.83);
+    touch(b, 0.28, 0.83);
+    digits(b, {2, 1, 2, 0, 0, 0});
     EXPECT_EQ(text(b, 26), "1200[0]LB");
     touch(b, ENTER_U, ENTER_V);
     b.frames(2);
