@@ -1,14 +1,12 @@
 #include "avionics/gtn.h"
 
-#include <cmath>
-#include <iterator>
+#include <cstdint>
+#include <initializer_list>
 
-#include "avionics/radio_power.h"
 #include "core/codecs.h"
 #include "core/host.h"
 #include "core/numeric.h"
 #include "core/sim_keys.h"
-#include "core/tokens.h"
 #include "core/vars.h"
 #include "simlink/aircraft_data.h"
 #include "simlink/squawkbox.h"
