@@ -537,6 +537,40 @@ TEST(Gtn, ProcAndFlightPlanKeysAndBackOnTheMapPage) {
     EXPECT_EQ(scenario::count_key(b, 66611, 1), 1u);
 }
 
+TEST(Gtn, AnApproachShowsVectorsToFinalAndTheLastWaypointArrives) {
+    bench::Bench b;
+    on_home(b);
+    touch(b, 0.62, 0.20);  // Flight Plan: the plan is active
+    press(b, HOME);
+    b.frames(1);
+    b.mark();
+    touch(b, 0.46, 0.20);  // PROC offers Enter on the map page
+    EXPECT_TRUE(shown(b, 67));
+    touch(b, ENTER_U, ENTER_V);
+    EXPECT_EQ(scenario::count_key(b, 66612, 1), 1u);
+    EXPECT_EQ(scenario::count_key(b, 66623, 1), 1u);
+    b.frames(1);
+    EXPECT_EQ(text(b, 39), "APR");
+    press(b, HOME);
+    touch(b, 0.79, 0.21);
+    EXPECT_TRUE(shown(b, 46));
+    EXPECT_EQ(text(b, 46), "VTF");
+    EXPECT_FALSE(shown(b, 37));
+    EXPECT_FALSE(shown(b, 38));
+    EXPECT_TRUE(shown(b, 36));
+    // Around the plan: TMV, BOXER, KLO, and the field, where it arrives.
+    const double route[][2] = {{52.30, -0.20}, {52.55, -0.10}, {52.70, -0.90}, {52.36, -0.48}};
+    for (const auto& at : route) {
+        b.set("A:PLANE LATITUDE, degrees", at[0]);
+        b.set("A:PLANE LONGITUDE, degrees", at[1]);
+        b.frames(2);
+    }
+    EXPECT_EQ(b.get("L:GPS_VAR3, number"), 1);
+    EXPECT_EQ(text(b, 23), "  TMFLD");
+    EXPECT_EQ(text(b, 22), "    KLO");
+    EXPECT_EQ(text(b, 16), "0.0 NM");
+}
+
 TEST(Gtn, PowerKnobAndDcPower) {
     bench::Bench b;
     on_home(b);
