@@ -32,6 +32,7 @@ const sim::System* const kSystems[] = {
     &sim::kWorld,  &sim::kElectrical, &sim::kRadios, &sim::kGear,       &sim::kControls, &sim::kFuel,
     &sim::kEngines, &sim::kLights,    &sim::kCanopy, &sim::kPhotoflash, &sim::kCabin,    &sim::kFlight,
     &sim::kNavaids,
+    &sim::kTransponder,
 };
 
 const sim::KeyRow* key_row(std::uint32_t id) {

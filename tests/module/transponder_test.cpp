@@ -1,0 +1,243 @@
+// The radio rack's breakers and spare switches as the simulator reads and clicks them, and
+// the transponder: the code sent at start and across a reload, and the SquawkBox bytes.
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/simconnect/standin.h"
+#include "scenario.h"
+
+namespace {
+
+constexpr const char* PANEL = "RadioGPS_Panel";
+constexpr std::uint32_t LEFT = 0x20000000, RIGHT = 0x80000000;
+
+struct Control {
+    const char* tooltip;
+    const char* variable;
+    const char* mirror;
+    int x, y, w, h;  // the click area
+    int lamp;        // its element
+    int lamp_bitmap, overlay_bitmap;
+    bool clicks;     // sounds click 1 at pan 9000
+};
+
+// clang-format off
+const Control CONTROLS[] = {
+    {"Altitude encoder circuit breaker", "L:RAD_ALTENC_BREAKER, bool", "L:RAD_ALTENC_BREAKER_POS, bool", 916, 67, 103, 94, 1, 21019, 21018, false},
+    {"Transponder circuit breaker", "L:RAD_TXPR_BREAKER, bool", "L:RAD_TXPR_BREAKER_POS, bool", 784, 67, 103, 94, 3, 9728, 21042, false},
+    {"Audio panel circuit breaker", "L:RAD_AUDIOPANEL_BREAKER, bool", "L:RAD_AUDIOPANEL_BREAKER_POS, bool", 651, 66, 103, 94, 5, 21021, 21020, false},
+    {"COM1 circuit breaker", "L:RAD_COM1_BREAKER, bool", "L:RAD_COM1_BREAKER_POS, bool", 95, 244, 104, 90, 7, 21023, 21022, false},
+    {"COM2 circuit breaker", "L:RAD_COM2_BREAKER, bool", "L:RAD_COM2_BREAKER_POS, bool", 94, 555, 103, 93, 9, 21025, 21024, false},
+    {"NAV1 circuit breaker", "L:RAD_NAV1_BREAKER, bool", "L:RAD_NAV1_BREAKER_POS, bool", 94, 402, 103, 92, 11, 21030, 21029, false},
+    {"NAV2 circuit breaker", "L:RAD_NAV2_BREAKER, bool", "L:RAD_NAV2_BREAKER_POS, bool", 94, 706, 103, 93, 13, 21032, 21031, false},
+    {"Switch A", "L:RAD_SWITCH_A, bool", "L:RAD_SWITCH_A_POS, bool", 1408, 241, 108, 166, 15, 21038, 21039, true},
+    {"Switch B", "L:RAD_SWITCH_B, bool", "L:RAD_SWITCH_B_POS, bool", 1409, 686, 108, 166, 17, 21040, 21041, true},
+};
+// clang-format on
+
+std::string description_of(const bench::Bench& b, const std::string& gauge) {
+    std::istringstream in(b.describe_gauges());
+    std::string line;
+    while (std::getline(in, line))
+        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
+    return {};
+}
+
+std::vector<std::string> matches(const std::string& text, const std::string& pattern) {
+    std::vector<std::string> found;
+    const std::regex re(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
+        found.push_back(it->str());
+    return found;
+}
+
+std::string element(int index, const char* kind, int bitmap, int x, int y, int frames, int flags) {
+    return "{\"index\": " + std::to_string(index) + ", \"parent\": " +
+           (index == 0 ? std::string("null") : std::string("0")) + ", \"kind\": \"" + kind +
+           "\", \"bitmap\": " + std::to_string(bitmap) + ", \"x\": " + std::to_string(x) + ", \"y\": " +
+           std::to_string(y) + ", \"frames\": " + std::to_string(frames) + ", \"flags\": " + std::to_string(flags) +
+           "}";
+}
+
+std::string mouse(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask, const char* tooltip) {
+    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
+           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " +
+           std::to_string(cursor) + ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": " +
+           (tooltip ? "\"" + std::string(tooltip) + "\"" : std::string("null")) + ", \"args\": 0}";
+}
+
+bench::Bench& open_rack(bench::Bench& b) {
+    scenario::settle(b);
+    b.window("open", 1000);
+    b.frames(1);
+    return b;
+}
+
+void press(bench::Bench& b, const Control& c, std::uint32_t flags = LEFT) {
+    b.click(PANEL, c.x + c.w / 2, c.y + c.h / 2, flags);
+    b.frames(1);
+}
+
+bool lamp_lit(const bench::Bench& b, const Control& c) { return !b.element(PANEL, c.lamp).hidden && b.element(PANEL, c.lamp).frame == 0; }
+
+std::vector<std::string> writes_of(const bench::Bench& b, const std::string& needle) {
+    std::vector<std::string> out;
+    for (const std::string& code : b.calculator_log())
+        if (code.find(needle) != std::string::npos && code.find("(>") != std::string::npos) out.push_back(code);
+    return out;
+}
+
+TEST(RadioPanel, ElementsAndMouseAreasRowByRow) {
+    bench::Bench b;
+    const std::string line = description_of(b, PANEL);
+    ASSERT_FALSE(line.empty());
+    EXPECT_NE(line.find("\"size_mm\": 98, \"has_callback\": false"), std::string::npos);
+
+    // Every element a child of the background: each lamp, then its fixed overlay.
+    std::vector<std::string> elements = {element(0, "static", 21026, 0, 0, 0, 1)};
+    for (const Control& c : CONTROLS) {
+        elements.push_back(element(c.lamp, "icon", c.lamp_bitmap, c.x, c.y, 1, 3));
+        elements.push_back(element(c.lamp + 1, "static", c.overlay_bitmap, c.x, c.y, 0, 3));
+    }
+    ASSERT_EQ(elements.size(), 19u);
+    EXPECT_EQ(matches(line, R"(\{"index": [^}]*\})"), elements);
+
+    // A tooltip group and one hand click area per control, the area the group's.
+    std::vector<std::string> rows = {mouse(1, 0, 0, 0, 0, -1, 0, nullptr)};
+    for (const Control& c : CONTROLS) {
+        rows.push_back(mouse(1, c.x, c.y, c.w, c.h, -1, 0, nullptr));
+        rows.push_back(mouse(4, 0, 0, 0, 0, -1, 0, c.tooltip));
+        rows.push_back(mouse(3, 0, 0, 0, 0, -1, 0, nullptr));
+        rows.push_back(mouse(2, c.x, c.y, c.w, c.h, 5, LEFT, nullptr));
+    }
+    rows.push_back(mouse(3, 0, 0, 0, 0, -1, 0, nullptr));
+    EXPECT_EQ(matches(line, R"(\{"type": [^}]*\})"), rows);
+
+    for (const Control& c : CONTROLS) EXPECT_EQ(b.tooltip(PANEL, c.x + 1, c.y + 1), c.tooltip);
+}
+
+TEST(RadioPanel, EachClickTogglesTheControlAndItsMirrorAndItsLampFollows) {
+    bench::Bench b;
+    open_rack(b);
+    for (const Control& c : CONTROLS) {
+        SCOPED_TRACE(c.tooltip);
+        // Nothing sets them at start: dark, as the simulator's 0.
+        EXPECT_FALSE(lamp_lit(b, c));
+        EXPECT_EQ(b.get(c.variable), 0);
+        press(b, c);
+        EXPECT_EQ(b.get(c.variable), 1);
+        EXPECT_EQ(b.get(c.mirror), 1);
+        EXPECT_TRUE(lamp_lit(b, c));
+        press(b, c);
+        EXPECT_EQ(b.get(c.variable), 0);
+        EXPECT_EQ(b.get(c.mirror), 0);
+        EXPECT_FALSE(lamp_lit(b, c));
+    }
+    // Only the left button works them.
+    press(b, CONTROLS[3], RIGHT);
+    EXPECT_EQ(b.get(CONTROLS[3].variable), 0);
+}
+
+TEST(RadioPanel, BreakersAreSilentAndTheSwitchesClickAfterMoving) {
+    bench::Bench b;
+    open_rack(b);
+    for (const Control& c : CONTROLS) {
+        SCOPED_TRACE(c.tooltip);
+        b.mark();
+        press(b, c);
+        const std::vector<std::string> clicks = writes_of(b, "Tarmelon_Click");
+        if (!c.clicks) {
+            EXPECT_TRUE(clicks.empty());
+            continue;
+        }
+        // The state, its mirror, then the pan and the trigger of click 1.
+        std::vector<std::string> order;
+        for (const std::string& code : b.calculator_log()) {
+            if (code.find("(>") == std::string::npos) continue;
+            if (code.find(std::string(c.mirror).substr(2, std::string(c.mirror).find(',') - 2)) != std::string::npos)
+                order.push_back("mirror");
+            else if (code.find(std::string(c.variable).substr(2, std::string(c.variable).find(',') - 2)) != std::string::npos)
+                order.push_back("state");
+            else if (code.find("Tarmelon_Click1Pan") != std::string::npos)
+                order.push_back(code.substr(0, code.find(' ')) + " pan");
+            else if (code.find("Tarmelon_Click1") != std::string::npos)
+                order.push_back(code.substr(0, code.find(' ')) + " click");
+        }
+        EXPECT_EQ(order, (std::vector<std::string>{"state", "mirror", "9000 pan", "1 click"}));
+        EXPECT_EQ(b.get("L:Tarmelon_Click1Pan, number"), 9000);
+        EXPECT_EQ(b.get("L:Tarmelon_Click1, number"), 1);
+    }
+}
+
+TEST(RadioPanel, OnlyExactlyOneLightsALampAndAnyOtherValueClicksToTheOtherSide) {
+    bench::Bench b;
+    open_rack(b);
+    const Control& com1 = CONTROLS[3];
+    // Another gauge wrote 2: dark, and a click pulls it to 0 with its mirror.
+    b.set(com1.variable, 2);
+    b.set(com1.mirror, 2);
+    b.frames(1);
+    EXPECT_FALSE(lamp_lit(b, com1));
+    press(b, com1);
+    EXPECT_EQ(b.get(com1.variable), 0);
+    EXPECT_EQ(b.get(com1.mirror), 0);
+    // A negative value: dark, and a click sets 1.
+    const Control& switch_b = CONTROLS[8];
+    b.set(switch_b.variable, -1);
+    b.frames(1);
+    EXPECT_FALSE(lamp_lit(b, switch_b));
+    press(b, switch_b);
+    EXPECT_EQ(b.get(switch_b.variable), 1);
+    EXPECT_EQ(b.get(switch_b.mirror), 1);
+    EXPECT_TRUE(lamp_lit(b, switch_b));
+    // 0.7 reads as 0: a click sets 1.
+    const Control& nav2 = CONTROLS[6];
+    b.set(nav2.variable, 0.7);
+    press(b, nav2);
+    EXPECT_EQ(b.get(nav2.variable), 1);
+}
+
+TEST(RadioPanel, TheRadiosWorkWhateverTheBreakersShow) {
+    for (int pulled : {0, 1}) {
+        SCOPED_TRACE(pulled ? "every breaker at 1" : "every breaker at 0");
+        bench::Bench b;
+        open_rack(b);
+        if (pulled)
+            for (const Control& c : CONTROLS) press(b, c);
+        b.mark();
+        // The nav/com's large knob tunes COM2, its flip-flop swaps.
+        b.click("RadioGPS_SL30", 1295, 880, LEFT);
+        b.click("RadioGPS_SL30", 500, 930, LEFT);
+        // The audio panel selects COM2.
+        b.click("RadioGPS_GMA340", 690, 210, LEFT);
+        b.frames(2);
+        EXPECT_EQ(scenario::count_key(b, 66437, 1), 1u);
+        EXPECT_EQ(scenario::count_key(b, 66444), 1u);
+        EXPECT_EQ(b.get("L:Garmin_com2_led, bool"), 1);
+        // A reload still sends the code to the transponder.
+        b.set("A:TRANSPONDER CODE:1, bco16", 0x1200);
+        b.mark();
+        b.unload();
+        b.load();
+        b.frames(2);
+        EXPECT_GE(scenario::count_key(b, 65715, 0x7000), 1u);
+        EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);
+    }
+}
+
+TEST(Transponder, ModuleStartSquawksSevenThousandAndTheSimulatorKeepsIt) {
+    bench::Bench b;
+    EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);  // module start sent 28672
+    EXPECT_EQ(scenario::count_key(b, 65715, 28672), 1u);
+    scenario::settle(b);
+    EXPECT_EQ(scenario::count_key(b, 65715), 1u);  // once: the ready preset sends none
+    // The SquawkBox client reports standby once: the module switches it to mode C, byte 17.
+    scstandin::set_client_data("SquawkBox Data", 17, {0});
+    b.frames(2);
+    EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), 1);
+    EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 0);  // no ident asked
+}
+
+}  // namespace
