@@ -11,7 +11,6 @@
 #include "core/vars.h"
 #include "avionics/audio_panel.h"
 #include "avionics/navcom.h"
-#include "avionics/transponder.h"
 #include "checklist/checklist.h"
 #include "panels/panel_selector.h"
 #include "panels/windows.h"
@@ -230,7 +229,6 @@ void apply_initial_state() {
     reset_navcom();
     const std::int32_t* digits = state.transponder.transponderDigits;
     set_squawk(digits[0], digits[1], digits[2], digits[3]);
-    reset_transponder_entry();
 
     set_int("L:cabinAirSelPos, number", 1);
     reset_cabin();

@@ -227,6 +227,36 @@ TEST(RadioPanel, TheRadiosWorkWhateverTheBreakersShow) {
     }
 }
 
+// The rack is the pilot's alone: the presets, a saved flight and its reload leave it be.
+TEST(RadioPanel, NeitherPresetsNorSavedFlightsNorAReloadMoveTheRack) {
+    scenario::TempRoot root;
+    bench::Bench b(root.options("C:/Flights/Rack.FLT"));
+    open_rack(b);
+    press(b, CONTROLS[3]);  // COM1 breaker
+    press(b, CONTROLS[7]);  // switch A
+    b.mark();
+    ASSERT_GE(b.click("Panel_Selector_Arrow", 15, 20, LEFT), 0);
+    b.frames(1);
+    ASSERT_GE(b.click("Panel_Selector", 95, 100, LEFT), 0);  // Power: cold and dark
+    b.frames(2);
+    ASSERT_GE(b.click("Panel_Selector", 95, 100, LEFT), 0);  // and ready again
+    b.frames(2);
+    b.exec("save \"C:/Flights/Rack.FLT\"");
+    b.frames(2);
+    b.load("C:/Flights/Rack.FLT");
+    b.seconds(2);
+    // Both presets ran, and the saved panel state was loaded again.
+    EXPECT_EQ(scenario::count_key(b, 66701, 0), 1u);
+    EXPECT_GE(scenario::count_key(b, 66701, 1), 1u);
+    EXPECT_EQ(scenario::count_lines(b.simconnect_log(), "SimConnect_Text(258, 5, 0, 19, \"Panel state loaded\")"), 1u);
+    EXPECT_EQ(writes_of(b, "RAD_"), std::vector<std::string>{});
+    for (const Control& c : CONTROLS) {
+        const double expected = (&c == &CONTROLS[3] || &c == &CONTROLS[7]) ? 1 : 0;
+        EXPECT_EQ(b.get(c.variable), expected) << c.variable;
+        EXPECT_EQ(b.get(c.mirror), expected) << c.mirror;
+    }
+}
+
 TEST(Transponder, ModuleStartSquawksSevenThousandAndTheSimulatorKeepsIt) {
     bench::Bench b;
     EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);  // module start sent 28672
