@@ -7,6 +7,7 @@
 #include "autopilot/autopilot_state.h"
 #include "avionics/audio_panel_state.h"
 #include "avionics/gps_power_state.h"
+#include "avionics/gtn_state.h"
 #include "avionics/navcom_state.h"
 #include "avionics/transponder_state.h"
 #include "checklist/checklist_state.h"
@@ -45,6 +46,7 @@ struct ModuleState {
     AudioPanelState audio;
     NavcomState navcom;
     GpsPowerState gtnPower;
+    GtnState gtn;
     TransponderState transponder;
     InstrumentsState instruments;
     SelectorState selector;

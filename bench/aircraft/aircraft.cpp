@@ -3,6 +3,8 @@
 // told at the top of its own file.
 #include "aircraft.h"
 
+#include <utility>
+
 #include "systems.h"
 #include "text.h"
 
@@ -21,6 +23,10 @@ void Context::set(std::string_view name, double value) {
 
 void Context::toggle(std::string_view name) { set(name, get(name) != 0.0 ? 0.0 : 1.0); }
 
+void Context::set_text(std::string_view name, std::string text) {
+    if (const VariableName* parsed = cached_variable_name(name)) vars_.set_text(*parsed, std::move(text));
+}
+
 }  // namespace sim
 
 namespace {
@@ -31,6 +37,7 @@ using sim::KeyAction;
 const sim::System* const kSystems[] = {
     &sim::kWorld,  &sim::kElectrical, &sim::kRadios, &sim::kGear,       &sim::kControls, &sim::kFuel,
     &sim::kEngines, &sim::kLights,    &sim::kCanopy, &sim::kPhotoflash, &sim::kCabin,    &sim::kFlight,
+    &sim::kGps,
     &sim::kNavaids,
     &sim::kTransponder,
 };

@@ -19,6 +19,21 @@
 namespace bench {
 
 namespace sim {
+// The GPS's own state (gps.cpp): its flight plan's progress, the entries its keys started,
+// and what it last worked from.
+struct GpsMemory {
+    bool plan_active = false;
+    int leg = 0;         // index of the active waypoint
+    int cursor = 0;      // the waypoint the knobs select
+    bool direct_to = false;
+    double origin_lat = 0.0, origin_lon = 0.0;  // a direct-to leg starts where it was entered
+    bool direct_to_armed = false, procedure_armed = false;
+    bool approach = false, obs = false, arrived = false;
+    bool changed = true;  // the GPS's state changed: its values are written at the next step
+    double inputs[4] = {};
+    double fuel_total = -1.0;  // the fuel total as last written
+};
+
 // What the simulated systems keep beside the variables (targets of moving parts).
 struct Memory {
     double canopy_target = 0.0;  // percent open the canopy travels towards
@@ -42,6 +57,7 @@ struct Memory {
     std::optional<double> ambient_pressure_after_step;
     bool ambient_temperature_set = false;
     bool ambient_pressure_set = false;
+    GpsMemory gps;
 };
 }  // namespace sim
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "aircraft.h"
@@ -20,6 +21,7 @@ public:
     double get(std::string_view name) const;
     void set(std::string_view name, double value);
     void toggle(std::string_view name);  // 0 becomes 1, anything else 0
+    void set_text(std::string_view name, std::string text);  // a string variable (A:ATC ID)
 
     Memory& memory;
 
@@ -89,6 +91,7 @@ extern const System kCabin;
 extern const System kRadios;
 extern const System kTransponder;
 extern const System kNavaids;
+extern const System kGps;
 extern const System kWorld;
 extern const System kFlight;
 

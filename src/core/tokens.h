@@ -47,6 +47,20 @@ enum Token : std::int32_t {
     TOKEN_NAV2_DEVIATION = 50,       // NAV2 course deviation, -127 to 127
     TOKEN_NAV2_TO_FROM = 52,         // 1 TO, 2 FROM
     TOKEN_NAV2_SIGNAL = 58,          // 0 when no station is received
+    TOKEN_COM1_ACTIVE = 23,          // BCD, as COM2's
+    TOKEN_COM1_STANDBY = 617,
+    TOKEN_NAV1_ACTIVE = 24,
+    TOKEN_NAV1_STANDBY = 872,
+    TOKEN_FUEL_QUANTITY = 386,       // fuel on board, gallons
+    TOKEN_GPS_GROUND_SPEED = 832,    // the GPS's moving-map values
+    TOKEN_GPS_GROUND_HEADING = 833,
+    TOKEN_GPS_GROUND_TRACK = 834,
+    TOKEN_GPS_WP_DISTANCE = 835,
+    TOKEN_GPS_WP_BEARING = 836,
+    TOKEN_GPS_CROSS_TRACK = 837,     // hundredths
+    TOKEN_GPS_REQUIRED_HEADING = 838,
+    TOKEN_GPS_WP_TRUE_BEARING = 846,
+    TOKEN_GPS_WP_TRUE_REQUIRED = 847,
 };
 
 }  // namespace tarmelon

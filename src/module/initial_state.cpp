@@ -10,6 +10,7 @@
 #include "core/tokens.h"
 #include "core/vars.h"
 #include "avionics/audio_panel.h"
+#include "avionics/gtn.h"
 #include "avionics/navcom.h"
 #include "checklist/checklist.h"
 #include "panels/panel_selector.h"
@@ -227,6 +228,7 @@ void apply_initial_state() {
 
     reset_audio_panel();
     reset_navcom();
+    reset_gtn();
     const std::int32_t* digits = state.transponder.transponderDigits;
     set_squawk(digits[0], digits[1], digits[2], digits[3]);
 

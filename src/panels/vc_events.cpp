@@ -14,6 +14,7 @@
 #include "panels/gauges/GearFlaps_Panel.h"
 #include "panels/gauges/Oxygen_Panel.h"
 #include "panels/gauges/RadioGPS_GMA340.h"
+#include "panels/gauges/RadioGPS_GTN6XX.h"
 #include "panels/gauges/RadioGPS_SL30.h"
 #include "panels/gauges/TO_Panel.h"
 #include "panels/gauges/Trim_Panel.h"
@@ -140,6 +141,8 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69783, gma_pilot_iso_mouse),
     left_click(69784, gma_crew_iso_mouse),
     left_click(69785, gma_test_mouse),
+    left_click(69888, gtn_home_mouse),
+    left_click(69889, gtn_direct_to_mouse),
     left_click(69890, sl30_flip_flop_mouse),
     left_click(69891, sl30_com_mouse),
     left_click(69892, sl30_nav_mouse),
@@ -178,6 +181,11 @@ constexpr VcEvent VC_EVENTS[] = {
     left_click(69953, gma_copilot_squelch_down_mouse),
     left_click(69954, gma_copilot_volume_up_mouse),
     left_click(69955, gma_copilot_volume_down_mouse),
+    left_click(69957, gtn_volume_mouse),
+    left_click(69958, gtn_large_up_mouse),
+    left_click(69959, gtn_large_down_mouse),
+    left_click(69960, gtn_small_up_mouse),
+    left_click(69961, gtn_small_down_mouse),
     left_click(69962, gma_pilot_squelch_up_mouse),
     left_click(69963, gma_pilot_squelch_down_mouse),
     left_click(69964, gma_power_up_mouse),
