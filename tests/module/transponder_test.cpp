@@ -270,4 +270,216 @@ TEST(Transponder, ModuleStartSquawksSevenThousandAndTheSimulatorKeepsIt) {
     EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 0);  // no ident asked
 }
 
+
+// ---- The transponder through the navigator's XPDR page ------------------------------------
+//
+// The screen area is 454,405, 732 by 302 pixels; a key at u, v (u 1 at the left edge, v 1 at
+// the top) is touched at x = 454 + (1 - u) * 732, y = 405 + (1 - v) * 302.
+constexpr const char* GTN = "RadioGPS_GTN6XX";
+enum GtnElement { CODE_RIGHT_COLUMN = 13, CODE_ON_PAGE = 29, ENTRY = 30, MODE_ON_PAGE = 31, MODE_RIGHT_COLUMN = 32 };
+
+struct Touch {
+    int x, y;
+};
+Touch at(double u, double v) {
+    return {454 + static_cast<int>((1.0 - u) * 732.0), 405 + static_cast<int>((1.0 - v) * 302.0)};
+}
+const Touch CONTINUE = at(0.10, 0.13), HOME_XPDR = at(0.30, 0.66), ENTER = at(0.10, 0.13), IDENT = at(0.10, 0.39),
+            VFR = at(0.275, 0.50), MODE = at(0.275, 0.17), BACKSPACE = at(0.28, 0.83);
+Touch digit_key(int d) {
+    const double u[4] = {0.80, 0.68, 0.535, 0.405};
+    return at(u[d % 4], d < 4 ? 0.50 : 0.17);
+}
+
+void touch(bench::Bench& b, Touch t) {
+    ASSERT_GE(b.click(GTN, t.x, t.y, LEFT), 0);
+    b.frames(1);
+}
+void type(bench::Bench& b, std::initializer_list<int> digits) {
+    for (int d : digits) touch(b, digit_key(d));
+}
+std::string shown_text(const bench::Bench& b, int n) {
+    const bench::ElementState e = b.element(GTN, n);
+    return e.hidden ? "(hidden)" : e.text;
+}
+
+// Ready, the radio window open, the navigator past its start-up page and on the XPDR keypad.
+bench::Bench& on_xpdr_page(bench::Bench& b) {
+    open_rack(b);
+    touch(b, CONTINUE);
+    touch(b, HOME_XPDR);
+    return b;
+}
+
+std::vector<std::string> squawkbox_writes(const bench::Bench& b) {
+    std::vector<std::string> out;
+    for (const std::string& call : b.simconnect_log())
+        if (call.rfind("SimConnect_SetClientData(", 0) == 0) out.push_back(call);
+    return out;
+}
+
+TEST(TransponderKeypad, DigitsTypedShowBracketedAndReachTheSimulatorOnlyOnEnter) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    EXPECT_EQ(shown_text(b, CODE_ON_PAGE), "7000");
+    EXPECT_EQ(shown_text(b, ENTRY), "(hidden)");
+    b.mark();
+    // The first digit starts the entry at 7000 and writes itself first.
+    type(b, {1});
+    EXPECT_EQ(shown_text(b, ENTRY), "1[0]00");
+    EXPECT_EQ(shown_text(b, CODE_ON_PAGE), "(hidden)");
+    type(b, {2, 0});
+    EXPECT_EQ(shown_text(b, ENTRY), "120[0]");
+    type(b, {0, 5});  // the cursor stays on the last digit
+    EXPECT_EQ(shown_text(b, ENTRY), "120[5]");
+    EXPECT_EQ(scenario::count_key(b, 65715), 0u);
+    EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715), 1u);
+    EXPECT_EQ(scenario::count_key(b, 65715, 0x1205), 1u);
+    b.frames(1);
+    EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x1205);
+    EXPECT_EQ(shown_text(b, ENTRY), "(hidden)");
+    EXPECT_EQ(shown_text(b, CODE_ON_PAGE), "1205");
+    EXPECT_EQ(shown_text(b, CODE_RIGHT_COLUMN), "1205");
+    // Enter again without an entry sends nothing.
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715), 1u);
+    // Every digit of the keypad, 7777 at the top.
+    type(b, {7, 7, 7, 7});
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715, 30583), 1u);
+    type(b, {0, 1, 2, 3});
+    touch(b, ENTER);
+    type(b, {4, 5, 6});
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715, 0x0123), 1u);
+    EXPECT_EQ(scenario::count_key(b, 65715, 0x4560), 1u);
+}
+
+TEST(TransponderKeypad, BackspaceStepsTheCursorBackWithinTheEntryOnly) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    touch(b, BACKSPACE);  // no entry: nothing
+    EXPECT_EQ(shown_text(b, ENTRY), "(hidden)");
+    type(b, {1, 2});
+    touch(b, BACKSPACE);
+    EXPECT_EQ(shown_text(b, ENTRY), "1[2]00");
+    type(b, {5});
+    EXPECT_EQ(shown_text(b, ENTRY), "15[0]0");
+    touch(b, BACKSPACE);
+    touch(b, BACKSPACE);
+    touch(b, BACKSPACE);  // at the first digit already
+    EXPECT_EQ(shown_text(b, ENTRY), "[1]500");
+    type(b, {6});
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715, 0x6500), 1u);
+}
+
+TEST(TransponderKeypad, VfrSendsSevenThousandAtOnceAndLeavesTheEntryWhereItWas) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    type(b, {1, 2});
+    b.mark();
+    touch(b, VFR);
+    EXPECT_EQ(scenario::count_key(b, 65715, 28672), 1u);
+    EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);
+    EXPECT_EQ(shown_text(b, ENTRY), "70[0]0");  // still entering, the cursor kept
+    type(b, {3});
+    touch(b, ENTER);
+    EXPECT_EQ(scenario::count_key(b, 65715, 0x7030), 1u);
+    // Without an entry VFR still sends, and starts none.
+    touch(b, VFR);
+    EXPECT_EQ(scenario::count_key(b, 65715, 28672), 2u);
+    EXPECT_EQ(shown_text(b, ENTRY), "(hidden)");
+}
+
+TEST(TransponderKeypad, ModeStepsRoundAndTellsSquawkBoxOnlyOnLeavingAndReturningToStandby) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    EXPECT_EQ(shown_text(b, MODE_ON_PAGE), "STBY");
+    EXPECT_EQ(shown_text(b, MODE_RIGHT_COLUMN), "STBY");
+    b.mark();
+    const char* modes[] = {"GND", "ON", "ALT", "STBY", "GND"};
+    const std::vector<std::vector<std::string>> writes = {
+        {"SimConnect_SetClientData(0, 2, 0, 0, 1, [01])"},
+        {"SimConnect_SetClientData(0, 2, 0, 0, 1, [01])"},
+        {"SimConnect_SetClientData(0, 2, 0, 0, 1, [01])"},
+        {"SimConnect_SetClientData(0, 2, 0, 0, 1, [01])", "SimConnect_SetClientData(0, 2, 0, 0, 1, [00])"},
+        {"SimConnect_SetClientData(0, 2, 0, 0, 1, [01])", "SimConnect_SetClientData(0, 2, 0, 0, 1, [00])",
+         "SimConnect_SetClientData(0, 2, 0, 0, 1, [01])"},
+    };
+    const int network[] = {1, 1, 1, 0, 1};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(modes[i]);
+        touch(b, MODE);
+        EXPECT_EQ(shown_text(b, MODE_ON_PAGE), modes[i]);
+        EXPECT_EQ(shown_text(b, MODE_RIGHT_COLUMN), modes[i]);
+        EXPECT_EQ(squawkbox_writes(b), writes[i]);
+        EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), network[i]);
+    }
+    // The mode is the module's own: the simulator's transponder code is not touched.
+    EXPECT_EQ(scenario::count_key(b, 65715), 0u);
+    EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x7000);
+}
+
+TEST(TransponderKeypad, IdentAsksSquawkBoxEveryTimeAndSendsNoKeyEvent) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    b.mark();
+    touch(b, IDENT);
+    touch(b, IDENT);
+    // The first write to the area brings the one reply of the module's request on the mode
+    // byte: still 0, so the module switches SquawkBox on, whatever its own mode shows.
+    EXPECT_EQ(squawkbox_writes(b), (std::vector<std::string>{"SimConnect_SetClientData(0, 4, 0, 0, 1, [02])",
+                                                             "SimConnect_SetClientData(0, 2, 0, 0, 1, [01])",
+                                                             "SimConnect_SetClientData(0, 4, 0, 0, 1, [02])"}));
+    EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 2);
+    EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), 1);
+    EXPECT_EQ(shown_text(b, MODE_ON_PAGE), "STBY");
+    EXPECT_EQ(scenario::count_key(b, 65715), 0u);
+}
+
+TEST(TransponderKeypad, EveryRadioBreakerSetOrPulledLeavesTheTransponderWorking) {
+    for (double value : {1.0, 2.0}) {
+        SCOPED_TRACE(value);
+        bench::Bench b;
+        on_xpdr_page(b);
+        for (const Control& c : CONTROLS) {
+            b.set(c.variable, value);
+            b.set(c.mirror, value);
+        }
+        b.mark();
+        type(b, {1, 2, 0, 0});
+        touch(b, ENTER);
+        touch(b, MODE);
+        touch(b, IDENT);
+        EXPECT_EQ(scenario::count_key(b, 65715, 0x1200), 1u);
+        EXPECT_EQ(b.get("A:TRANSPONDER CODE:1, bco16"), 0x1200);
+        EXPECT_EQ(shown_text(b, MODE_ON_PAGE), "GND");
+        EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), 1);
+        EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 2);
+    }
+}
+
+// The simulator keeps the code packed four bits a digit; shown, it is always four digits, and
+// a register that holds no transponder code cannot overflow the field.
+TEST(TransponderKeypad, TheSimulatorsPackedCodeIsShownAsFourDigits) {
+    bench::Bench b;
+    on_xpdr_page(b);
+    struct Case {
+        double packed;
+        const char* shown;
+    };
+    const Case cases[] = {{0x7000, "7000"}, {0x7777, "7777"}, {0x0000, "0000"}, {0x0017, "0017"}, {0x1200, "1200"},
+                          {0x1280, "----"}, {65535, "----"}, {0x17000, "----"}, {-1, "----"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        b.set("A:TRANSPONDER CODE:1, bco16", c.packed);
+        b.frames(1);
+        EXPECT_EQ(shown_text(b, CODE_ON_PAGE), c.shown);
+        EXPECT_EQ(shown_text(b, CODE_RIGHT_COLUMN), c.shown);
+    }
+}
+
 }  // namespace
