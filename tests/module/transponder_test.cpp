@@ -7,6 +7,7 @@
 
 #include "bench/simconnect/standin.h"
 #include "scenario.h"
+#include "sdk/simconnect.h"
 
 namespace {
 
@@ -279,6 +280,35 @@ TEST(Transponder, ModuleStartSquawksSevenThousandAndTheSimulatorKeepsIt) {
     EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 0);  // no ident asked
 }
 
+
+// The area's replies as the simulator would deliver them, one byte of data (the mode byte).
+void deliver_squawkbox_reply(sdk::DWORD_T request, std::uint8_t mode) {
+    sdk::SIMCONNECT_RECV_CLIENT_DATA m{};
+    m.dwSize = sizeof m;
+    m.dwVersion = 4;
+    m.dwID = sdk::SIMCONNECT_RECV_ID_CLIENT_DATA;
+    m.dwRequestID = request;
+    m.dwDefineID = 2;
+    m.dwDefineCount = 1;
+    m.dwData = mode;
+    scstandin::deliver_raw(&m, sizeof m);
+}
+
+TEST(Transponder, EveryStandbyReplyOfTheModeRequestSwitchesSquawkBoxOn) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.mark();
+    deliver_squawkbox_reply(0, 0);
+    b.frames(1);
+    deliver_squawkbox_reply(0, 0);  // the request's limit normally prevents a second one
+    b.frames(1);
+    deliver_squawkbox_reply(0, 1);  // already on
+    deliver_squawkbox_reply(5, 0);  // not the mode request
+    b.frames(1);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_SetClientData("), 2u);
+    EXPECT_EQ(scenario::count_lines(b.simconnect_log(), "SimConnect_SetClientData(0, 2, 0, 0, 1, [01])"), 2u);
+    EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), 1);
+}
 
 // ---- The transponder through the navigator's XPDR page ------------------------------------
 //
