@@ -1,5 +1,7 @@
 // The radio rack's breakers and spare switches as the simulator reads and clicks them, and
-// the transponder: the code sent at start and across a reload, and the SquawkBox bytes.
+// the transponder: the code sent at start and across a reload, the navigator's XPDR keypad
+// (entry, Backspace, VFR, Enter, mode, ident), the code shown, and the SquawkBox bytes the
+// network client receives.
 #include <regex>
 #include <sstream>
 #include <string>
@@ -279,7 +281,6 @@ TEST(Transponder, ModuleStartSquawksSevenThousandAndTheSimulatorKeepsIt) {
     EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(17), 1);
     EXPECT_EQ(scstandin::client_data("SquawkBox Data").at(19), 0);  // no ident asked
 }
-
 
 // The area's replies as the simulator would deliver them, one byte of data (the mode byte).
 void deliver_squawkbox_reply(sdk::DWORD_T request, std::uint8_t mode) {
