@@ -5,7 +5,8 @@
 // timers) after start-up has settled, with the panel windows the aircraft opens at start;
 // "frame_all_windows" the same with all 19 panel windows open. Besides the mean time, each
 // reports the median and 95th percentile of single frames (p50_us, p95_us, wall clock), the
-// host calls per frame by kind and the module's heap allocations per frame (Linux).
+// host calls per frame by kind and the module's heap allocations per frame (Linux);
+// "systems_hour" flies one simulated hour with no panel window open.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -78,6 +79,31 @@ BENCHMARK(frame)->Unit(benchmark::kMicrosecond);
 
 void frame_all_windows(benchmark::State& st) { run(st, true); }
 BENCHMARK(frame_all_windows)->Unit(benchmark::kMicrosecond);
+
+// A headless systems-only flight: every panel window closed, so only the frame driver, the
+// model gauges and the simulator link run; one simulated hour at 18 frames a second per
+// iteration. "x_real_time" is simulated seconds per wall-clock second (1000 or more: an hour
+// in under 3.6 s).
+void systems_hour(benchmark::State& st) {
+    bench::Bench b;
+    b.seconds(3);
+    for (std::uint32_t w : kAllWindows)
+        if (b.window_open(w)) b.window("close", w);
+    b.frames(18);
+    b.mark();
+    constexpr int kHourFrames = 3600 * 18;
+    double wall = 0.0;
+    for (auto _ : st) {
+        const auto t0 = std::chrono::steady_clock::now();
+        for (int f = 0; f < kHourFrames; ++f) {
+            b.frames(1);
+            keep_logs_short(b, static_cast<std::size_t>(f) + 1);
+        }
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    st.counters["x_real_time"] = wall > 0.0 ? 3600.0 * static_cast<double>(st.iterations()) / wall : 0.0;
+}
+BENCHMARK(systems_hour)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void load_and_unload(benchmark::State& st) {
     for (auto _ : st) {
