@@ -40,6 +40,7 @@ const sim::System* const kSystems[] = {
     &sim::kGps,
     &sim::kNavaids,
     &sim::kAutopilot,
+    &sim::kTransponder,
 };
 
 const sim::KeyRow* key_row(std::uint32_t id) {

@@ -3,7 +3,7 @@
 // holds just as much as the module needs to be exercised; it grows with the cockpit.
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
-// gear.cpp, controls.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, navaids.cpp,
+// gear.cpp, controls.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, transponder.cpp, navaids.cpp,
 // world.cpp, flight.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.

@@ -1,6 +1,6 @@
 // Simulated radios and navigation: COM1, COM2, NAV1 and NAV2 with their active and standby
-// frequencies, the audio selections, transponder, VOR courses, heading bug, compass and GPS
-// track.
+// frequencies, the audio selections, VOR courses, heading bug, compass and GPS track (the
+// transponder is transponder.cpp's).
 //
 // Keeps, at rest:
 // - frequencies as the simulator keeps them, BCD without the leading 1 and the last digit
@@ -12,7 +12,7 @@
 // - A:COM TRANSMIT:1 1, A:COM TRANSMIT:2 0, A:COM RECIEVE ALL 0; A:MARKER SOUND, A:NAV
 //   SOUND:1 and :2, A:DME SOUND, A:ADF SOUND:1 all 0;
 // - the NAV receivers and the marker receiver are navaids.cpp's;
-// - A:TRANSPONDER CODE:1 (bco16, 1200), A:NAV OBS:1 and :2 (270; tokens 854 and 45 for
+// - A:NAV OBS:1 and :2 (270; tokens 854 and 45 for
 //   course 1, 54 for course 2), A:AUTOPILOT HEADING LOCK DIR (270, token 855), A:WHISKEY
 //   COMPASS INDICATION DEGREES (270, token 83), A:GPS GROUND MAGNETIC TRACK (270, token 107).
 // Moved by:
@@ -26,7 +26,7 @@
 // - audio: 66463 transmits on COM1 (COM TRANSMIT:1 1, :2 0), 66464 on COM2; 66466 sets
 //   receive-all to its parameter; 66477 toggles the marker sound; 65842, 65843, 65844 and
 //   65846 toggle the NAV1, NAV2, DME and ADF ident sounds;
-// - XPNDR_SET (65715), VOR1_SET (65716), VOR2_SET (65717) and HEADING_BUG_SET (66042) set
+// - VOR1_SET (65716), VOR2_SET (65717) and HEADING_BUG_SET (66042) set
 //   their value to the event's parameter; 65664 / 65665 turn NAV OBS:2 down / up a degree
 //   (0 to 359); `token N VALUE`.
 #include "systems.h"
@@ -50,7 +50,6 @@ constexpr RestValue kAtRest[] = {
     {kObs2, 270.0},
     {"A:WHISKEY COMPASS INDICATION DEGREES, degrees", 270.0},
     {"A:GPS GROUND MAGNETIC TRACK, degrees", 270.0},
-    {"A:TRANSPONDER CODE:1, bco16", 0x1200},
     {kCom1Active, 0x1850},
     {kCom1Standby, 0x2150},
     {kCom2Active, 0x2390},
@@ -157,7 +156,6 @@ constexpr KeyRow kKeys[] = {
     {65647, "NAV2_RADIO_FRACT_INC", K::Custom, kNav2Standby, tuned<&kNav2Standby, &kNav, 0, 1>},
     {65664, "VOR2_OBI_DEC", K::Custom, kObs2, obs2_step<-1>},
     {65665, "VOR2_OBI_INC", K::Custom, kObs2, obs2_step<1>},
-    {65715, "XPNDR_SET", K::SetTo, "A:TRANSPONDER CODE:1, bco16"},
     {65716, "VOR1_SET", K::SetTo, "A:NAV OBS:1, degrees"},
     {65717, "VOR2_SET", K::SetTo, kObs2},
     {65842, "RADIO_VOR1_IDENT_TOGGLE", K::Toggle, "A:NAV SOUND:1, bool"},

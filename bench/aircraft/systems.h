@@ -89,6 +89,7 @@ extern const System kCanopy;
 extern const System kPhotoflash;
 extern const System kCabin;
 extern const System kRadios;
+extern const System kTransponder;
 extern const System kNavaids;
 extern const System kGps;
 extern const System kWorld;

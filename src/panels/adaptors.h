@@ -30,6 +30,15 @@ sdk::GBOOL TM_STDCALL on_click(sdk::PIXPOINT*, sdk::FLAGS32) {
     return 0;
 }
 
+// Any accepted event runs the action, then sounds the click (switches whose click follows
+// the change).
+template <void (*Action)(), Click C>
+sdk::GBOOL TM_STDCALL on_click_then_sound(sdk::PIXPOINT*, sdk::FLAGS32) {
+    Action();
+    click_sound(C.sound, C.pan);
+    return 0;
+}
+
 // A left or right click sounds the click, then runs the action with right = true for the
 // right button. Other events do nothing.
 template <void (*Action)(bool right), Click C>
