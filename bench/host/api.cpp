@@ -213,8 +213,8 @@ void Bench::mark() {
     impl_->element_list_calls.clear();
     impl_->simconnect_carried.clear();
     impl_->texts_carried.clear();
-    impl_->mark_simconnect = scstandin::call_log().size();
-    impl_->mark_texts = scstandin::texts().size();
+    impl_->mark_simconnect = scstandin::call_log_size();
+    impl_->mark_texts = scstandin::text_count();
 }
 
 std::vector<std::string> Bench::calculator_log() const { return impl_->calc_log.lines(); }

@@ -652,6 +652,8 @@ void deliver_raw(const void* bytes, std::uint32_t size) {
 std::vector<std::string> call_log() { return state().log; }
 std::uint64_t calls_made() { return state().calls_made; }
 std::vector<std::string> texts() { return state().texts; }
+std::size_t call_log_size() { return state().log.size(); }
+std::size_t text_count() { return state().texts.size(); }
 
 void clear_logs() {
     state().log.clear();

@@ -81,6 +81,9 @@ TM_EXPORT std::vector<unsigned char> client_data(const std::string& area_name);
 TM_EXPORT void deliver_raw(const void* bytes, std::uint32_t size);
 
 TM_EXPORT std::vector<std::string> call_log();
+// How many lines call_log() and texts() would give, without copying them.
+TM_EXPORT std::size_t call_log_size();
+TM_EXPORT std::size_t text_count();
 // Calls of the SimConnect API since the last reset (the log may be cleared; this is not).
 TM_EXPORT std::uint64_t calls_made();
 TM_EXPORT std::vector<std::string> texts();

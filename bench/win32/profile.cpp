@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,7 +78,7 @@ struct File {
 
 enum class Load { ok, missing, error };
 
-Load load(const std::string& path, File& file) {
+Load read_bytes(const std::string& path, std::string& data) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return Load::missing;
     if (!S_ISREG(st.st_mode)) return Load::error;
@@ -85,9 +86,12 @@ Load load(const std::string& path, File& file) {
     if (!in) return Load::error;
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    const std::string data = buffer.str();
     if (in.bad()) return Load::error;
+    data = buffer.str();
+    return Load::ok;
+}
 
+void parse(const std::string& data, File& file) {
     bool eol_known = false;
     std::size_t start = 0;
     while (start < data.size()) {
@@ -114,7 +118,26 @@ Load load(const std::string& path, File& file) {
         classify(line, file.lines.empty());
         file.lines.push_back(std::move(line));
     }
-    return Load::ok;
+}
+
+Load load(const std::string& path, File& file) {
+    std::string data;
+    const Load loaded = read_bytes(path, data);
+    if (loaded == Load::ok) parse(data, file);
+    return loaded;
+}
+
+// Reads go to the file every time, as on Windows; a file read again with the same bytes is
+// not parsed again (a module reads its state file one key at a time, a hundred keys a load).
+struct ParsedFile {
+    std::mutex lock;
+    std::string path;
+    std::string data;
+    File file;
+};
+ParsedFile& parsed_file() {
+    static ParsedFile* const cache = new ParsedFile;  // kept to the end, for reads made at exit
+    return *cache;
 }
 
 bool save(const std::string& path, const File& file) {
@@ -168,8 +191,18 @@ std::string unquote(const std::string& v) {
 ReadResult read(const std::string& path, const std::optional<std::string>& section,
                 const std::optional<std::string>& key) {
     ReadResult result;
-    File file;
-    if (load(path, file) != Load::ok) return result;
+    std::string data;
+    if (read_bytes(path, data) != Load::ok) return result;
+    ParsedFile& cache = parsed_file();
+    const std::lock_guard<std::mutex> hold(cache.lock);
+    if (cache.path != path || cache.data != data) {
+        cache.path.clear();
+        cache.file = File{};
+        parse(data, cache.file);
+        cache.path = path;
+        cache.data = std::move(data);
+    }
+    const File& file = cache.file;
     if (!section) {
         for (const Line& line : file.lines)
             if (line.kind == Kind::section) result.names.push_back(line.name);
