@@ -62,6 +62,10 @@ sdk::GAUGEHDR gauge_header(const char* name, sdk::UINT32 width_mm, const GaugePa
 }
 
 #define TM_PARTS_ROW(name, width) &name,
+#define TM_COUNT_ROW(name, width) +1
+static_assert(0 TM_GAUGE_REGISTRY(TM_COUNT_ROW) == GAUGE_COUNT, "GAUGE_COUNT is the number of registry rows");
+#undef TM_COUNT_ROW
+
 const GaugeParts* const PARTS[GAUGE_COUNT] = {TM_GAUGE_REGISTRY(TM_PARTS_ROW)};
 #undef TM_PARTS_ROW
 

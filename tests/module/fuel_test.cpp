@@ -221,6 +221,32 @@ TEST(NegativeG, TwelveSecondsWithAnEngineRunningCutTheEnginesEveryUpdateUntilGIs
     EXPECT_EQ(count_key(b, 65774, 1), 1u);
 }
 
+// Another flight loaded while the module stays: the simulator's clocks count from 0 again,
+// and what waits on them must not wait for the old time to come round.
+TEST(ClocksGoingBack, TheSelectorsGoOnTurningAndANegativeGPushIsCountedAfresh) {
+    bench::Bench b;
+    ready_with_fuel_panel(b);
+    b.seconds(30);
+    b.restart_clocks();
+    b.mark();
+    b.seconds(3);
+    EXPECT_GE(selections(b, SELECTOR_1).size(), 3u) << "the rotation waits for the old second";
+    expect_turns(selections(b, SELECTOR_2), 5);
+
+    // A push begun before the clocks went back counts from the new clock, in whole seconds.
+    b.set("A:GENERAL ENG COMBUSTION:1, bool", 1);
+    push_over(b);
+    b.seconds(5);
+    b.restart_clocks();
+    b.mark();
+    b.seconds(11);
+    EXPECT_EQ(count_key(b, 65778), 0u) << "the push counted the seconds of the old clock";
+    b.seconds(1.5);
+    EXPECT_GE(count_key(b, 65778, 1), 1u) << "the push was never counted again";
+    b.set("A:G FORCE, gforce", 1.0);
+    b.frames(2);
+}
+
 std::map<std::string, double> fuel_switches(const bench::Bench& b) {
     std::map<std::string, double> s;
     for (const char* v : {"L:Top2BellyTransCockPos, number", "L:BellyTankPortPump, bool", "L:BellyTankStbPump, bool",
