@@ -21,8 +21,6 @@ using scenario::count_lines;
 
 const std::string kSaved = "SimConnect_Text(258, 5, 0, 18, \"Panel state saved\")";
 
-fs::path panel_folder(const fs::path& root) { return root / "SimObjects" / "Airplanes" / "VK_Tarmelon" / "panel"; }
-
 std::string file_bytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream out;
@@ -38,6 +36,8 @@ bool shown(const bench::Bench& b, const std::string& text) {
 
 // The interrupted writes are the Win32 stand-in's (Linux only); the real calls cannot die midway.
 #if !defined(_WIN32)
+fs::path panel_folder(const fs::path& root) { return root / "SimObjects" / "Airplanes" / "VK_Tarmelon" / "panel"; }
+
 // Two cockpits told apart by a light, a generator switch and a dimmer.
 void set_cockpit(bench::Bench& b, int which) {
     b.set("L:Lights_nav_POS, bool", which == 0 ? 1 : 0);
