@@ -19,7 +19,27 @@ namespace {
 
 using scenario::count_lines;
 
-const std::string kSaved = "SimConnect_Text(258, 5, 0, 18, \"Panel state saved\")";
+// A second OPEN on the same connection registers nothing again: otherwise each one would
+// add every data request once more, and the simulator would send ever more data a frame.
+TEST(Reliability, ARepeatedOpenMessageRegistersNothingTwice) {
+    bench::Bench b;
+    scenario::settle(b);
+    b.mark();
+    sdk::SIMCONNECT_RECV open{};
+    open.dwSize = sizeof open;
+    open.dwVersion = 4;
+    open.dwID = sdk::SIMCONNECT_RECV_ID_OPEN;
+    for (int i = 0; i < 3; ++i) scstandin::deliver_raw(&open, sizeof open);
+    b.frames(2);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_AddToDataDefinition("), 0u);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_RequestDataOnSimObject("), 0u);
+    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_MenuAddItem("), 0u);
+    EXPECT_TRUE(b.faults().empty());
+}
+
+// The rest sets the computer's clock and interrupts writes in the Win32 stand-in (Linux
+// only); the Windows build runs the real calls.
+#if !defined(_WIN32)
 
 std::string file_bytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -34,8 +54,6 @@ bool shown(const bench::Bench& b, const std::string& text) {
     return false;
 }
 
-// The interrupted writes are the Win32 stand-in's (Linux only); the real calls cannot die midway.
-#if !defined(_WIN32)
 fs::path panel_folder(const fs::path& root) { return root / "SimObjects" / "Airplanes" / "VK_Tarmelon" / "panel"; }
 
 // Two cockpits told apart by a light, a generator switch and a dimmer.
@@ -96,7 +114,6 @@ TEST(Reliability, ASaveCutOffAtAnyOfItsWritesKeepsThePreviousPanelState) {
     expect_cockpit(b, 1, "after a whole save");
     EXPECT_TRUE(b.faults().empty());
 }
-#endif
 
 // Every file under the folder, by its path below it, with its bytes.
 std::map<std::string, std::string> files_under(const fs::path& folder) {
@@ -149,23 +166,6 @@ TEST(Reliability, FilesWrittenUnderACommaDecimalLocaleAreTheSameAsUnderC) {
     }
 }
 
-// A second OPEN on the same connection registers nothing again: otherwise each one would
-// add every data request once more, and the simulator would send ever more data a frame.
-TEST(Reliability, ARepeatedOpenMessageRegistersNothingTwice) {
-    bench::Bench b;
-    scenario::settle(b);
-    b.mark();
-    sdk::SIMCONNECT_RECV open{};
-    open.dwSize = sizeof open;
-    open.dwVersion = 4;
-    open.dwID = sdk::SIMCONNECT_RECV_ID_OPEN;
-    for (int i = 0; i < 3; ++i) scstandin::deliver_raw(&open, sizeof open);
-    b.frames(2);
-    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_AddToDataDefinition("), 0u);
-    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_RequestDataOnSimObject("), 0u);
-    EXPECT_EQ(scenario::count_prefix(b.simconnect_log(), "SimConnect_MenuAddItem("), 0u);
-    EXPECT_TRUE(b.faults().empty());
-}
 
 // Simulator folders of every length around the 260-character limit: the configuration
 // file, the panel state and the recording are each used where their whole path fits and
@@ -225,5 +225,7 @@ TEST(Reliability, PathsNearAndBeyondTheLimitAreUsedWholeOrNotAtAll) {
         fs::remove_all(base.path() / "a", ec);
     }
 }
+
+#endif  // !_WIN32
 
 }  // namespace
