@@ -220,6 +220,34 @@ bool unobserved(std::uint32_t id) {
     return false;
 }
 
+// The click sound each control plays (sound 1 to 3 and its pan; 0: none), as the owning
+// systems' tables give it. The engine-air switches play 2 then 3; the last one is checked.
+struct Sound {
+    std::uint32_t id;
+    int sound, pan;
+};
+// clang-format off
+constexpr Sound SOUNDS[] = {
+    {69632, 2, -10000}, {69633, 2, -10000}, {69636, 3, -10000}, {69637, 3, -10000}, {69638, 3, -10000},
+    {69641, 3, -10000}, {69943, 3, -10000}, {69648, 1, -10000}, {69649, 1, -10000},
+    {69650, 3, -10000}, {69651, 3, -10000},
+    {69664, 2, -10000}, {69665, 1, 10000},  {69666, 1, 10000},  {69667, 1, 10000},  {69669, 1, 10000},
+    {69670, 1, 10000},  {69731, 2, 10000},  {69732, 2, 10000},  {69733, 3, 10000},
+    {69681, 2, 5000},   {69687, 2, 9000},   {69688, 2, 9000},
+    {69684, 2, 9000},   {69685, 2, 9000},   {69686, 2, 9000},   {69689, 2, 9000},
+    {69696, 3, 9000},   {69697, 3, 9000},
+    {69923, 3, 1000},   {69924, 3, 1000},   {69925, 3, 1000},
+    {69929, 0, 0},      {69936, 0, 0},      {69910, 0, 0},      {69911, 0, 0},
+    {69939, 0, 0},      {69940, 0, 0},
+};
+// clang-format on
+
+const Sound* sound_of(std::uint32_t id) {
+    for (const Sound& s : SOUNDS)
+        if (s.id == id) return &s;
+    return nullptr;
+}
+
 constexpr std::uint32_t FIRST_CUSTOM = 69632;
 constexpr std::uint32_t LAST_CUSTOM = 69976;
 const char* const CLICK_TRIGGERS[] = {"L:Tarmelon_Click1, number", "L:Tarmelon_Click2, number",
@@ -262,9 +290,14 @@ bool contains_var(const std::vector<std::string>& names, const std::string& var)
     return false;
 }
 
-// A ready aircraft whose click triggers read 0, so that each sound shows.
+const char* const CLICK_PANS[] = {"L:Tarmelon_Click1Pan, number", "L:Tarmelon_Click2Pan, number",
+                                  "L:Tarmelon_Click3Pan, number"};
+constexpr double UNSET_PAN = 12345;
+
+// Click triggers at 0 and pans at a value no control writes, so that each sound shows.
 void quiet_triggers(bench::Bench& b) {
     for (const char* t : CLICK_TRIGGERS) b.set(t, 0);
+    for (const char* p : CLICK_PANS) b.set(p, UNSET_PAN);
 }
 
 bool sounded(const bench::Bench& b) {
@@ -285,6 +318,16 @@ TEST(VcEvents, EveryClickSpotReachesItsControl) {
         b.mark();
         b.key(row.id);
         const auto after = snapshot(b);
+        if (const Sound* s = sound_of(row.id)) {
+            for (int n = 1; n <= 3; ++n) {
+                if (n == s->sound) {
+                    EXPECT_EQ(b.get(CLICK_TRIGGERS[n - 1]), 1) << "sound " << n;
+                    EXPECT_EQ(b.get(CLICK_PANS[n - 1]), s->pan) << "sound " << n;
+                } else if (s->sound == 0) {
+                    EXPECT_EQ(b.get(CLICK_TRIGGERS[n - 1]), 0) << "sound " << n;
+                }
+            }
+        }
         if (unobserved(row.id)) {
             b.frames(1);
             continue;
