@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -193,7 +194,7 @@ struct Unobserved {
 // clang-format off
 constexpr Unobserved NOT_IN_ONE_STEP[] = {
     {69671, "the attitude indicator is already erect on the ground (L:AIpitch 500, L:AIbank 1800)"},
-    {69699, "the battery lever moves only with its guard up; 69698 just before closed it"},
+    {69699, "the battery lever moves only with its guard up; 69698 just before closed it (below, with the guard up)"},
     {69763, "audio panel: the marker sensitivity is internal state, lit on the next frame"},
     {69765, "audio panel: COM 1 MIC is internal state, lit on the next frame"},
     {69768, "audio panel: COM 3 is inoperative"},
@@ -383,4 +384,47 @@ TEST(VcEvents, IdsNoClickSpotSendsDoNothing) {
         EXPECT_TRUE(moved.empty()) << moved.front();
         EXPECT_LE(b.key_log().size(), 1u);
     }
+}
+
+// Click spots that share a control do the same thing from the same cockpit.
+TEST(VcEvents, ClickSpotsOfOneControlDoTheSame) {
+    const std::pair<std::uint32_t, std::uint32_t> same[] = {{69639, 69652}, {69640, 69653}, {69641, 69943},
+                                                            {69747, 69751}, {69747, 69752}, {69927, 69928}};
+    for (const auto& [first, second] : same) {
+        SCOPED_TRACE(std::to_string(first) + " and " + std::to_string(second));
+        // One bench at a time: each from a freshly settled cockpit.
+        const auto run = [](std::uint32_t id, std::map<std::string, double>& before) {
+            bench::Bench b;
+            scenario::settle(b);
+            before = snapshot(b);
+            b.key(id);
+            return snapshot(b);
+        };
+        std::map<std::string, double> before, before_b;
+        const auto after_a = run(first, before);
+        const auto after_b = run(second, before_b);
+        ASSERT_EQ(before, before_b);
+        EXPECT_FALSE(changed(before, after_a).empty());
+        EXPECT_EQ(changed(before, after_a), changed(before, after_b));
+        EXPECT_EQ(after_a, after_b);
+    }
+}
+
+// The battery lever's click spot moves it only while its guard is up; the guard's spot
+// lifts and lowers the guard.
+TEST(VcEvents, BatteryLeverFollowsItsGuard) {
+    bench::Bench b;
+    scenario::settle(b);
+    const double guard = b.get("L:Hydpan_batteryguard,bool");
+    if (guard == 0) b.key(69698);
+    ASSERT_EQ(b.get("L:Hydpan_batteryguard,bool"), 1);
+    const double lever = b.get("L:Hydpan_aircraft_battery,bool");
+    b.key(69699);
+    EXPECT_NE(b.get("L:Hydpan_aircraft_battery,bool"), lever);
+    b.key(69699);
+    EXPECT_EQ(b.get("L:Hydpan_aircraft_battery,bool"), lever);
+    b.key(69698);
+    EXPECT_EQ(b.get("L:Hydpan_batteryguard,bool"), 0);
+    b.key(69699);
+    EXPECT_EQ(b.get("L:Hydpan_aircraft_battery,bool"), lever);
 }
