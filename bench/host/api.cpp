@@ -66,7 +66,14 @@ void Bench::frames(int n) {
     for (int i = 0; i < n; ++i) impl_->run_frame();
 }
 
-void Bench::restart_clocks() { impl_->clock_origin = impl_->frame_count; }
+void Bench::restart_clocks() { impl_->clock_origin = impl_->now_ns(); }
+
+void Bench::set_frame_rate(int fps) {
+    if (fps < 1 || fps > 1000) throw ScriptError("fps must be 1 to 1000");
+    impl_->rate_ns = impl_->now_ns();
+    impl_->rate_frame = impl_->frame_count;
+    impl_->options.fps = fps;
+}
 
 void Bench::seconds(double s) {
     if (!(s >= 0) || s > 1e6) throw ScriptError("seconds must be 0 to 1000000");
@@ -243,7 +250,7 @@ std::vector<std::string> Bench::simconnect_log() const {
 std::vector<std::string> Bench::texts() const { return since(impl_->texts_carried, scstandin::texts(), impl_->mark_texts); }
 std::vector<std::string> Bench::faults() const { return impl_->fault_list; }
 bool Bench::simconnect_open() const { return scstandin::is_open(); }
-double Bench::sim_seconds() const { return static_cast<double>(impl_->frame_count) / impl_->options.fps; }
+double Bench::sim_seconds() const { return static_cast<double>(impl_->now_scaled()) / (1e9 * impl_->options.fps); }
 const Options& Bench::options() const { return impl_->options; }
 void Bench::set_fault_stream(std::ostream* stream) { impl_->fault_stream = stream; }
 

@@ -86,6 +86,9 @@ public:
     // The simulator's clocks (tokens 1 and 604) start again from 0, as when it loads another
     // flight while the aircraft and the module stay loaded.
     void restart_clocks();
+    // From the next frame on, run at this many frames a second (1 to 1000); the simulator's
+    // clocks (tokens 1 and 604, the wall clock) keep simulated time across the change.
+    void set_frame_rate(int fps);
     double get(std::string_view var) const;
     // Every variable the simulator holds (L:, A:, E:, P:) whose name starts with prefix
     // (letter case ignored), in name order, as `dump` prints them; each may be `set`.

@@ -16,7 +16,7 @@ void Bench::Impl::call_gauge(GaugeInstance& inst, sdk::SINT32 service, sdk::UINT
 
 void Bench::Impl::run_frame() {
     ++frame_count;
-    const double t = static_cast<double>(frame_count) / options.fps;
+    const double t = static_cast<double>(now_scaled()) / (1e9 * options.fps);
     aircraft.step(1.0 / options.fps);
     if (module_loaded) scstandin::frame(t);
     windows.begin_frame();
@@ -27,9 +27,9 @@ void Bench::Impl::run_frame() {
     windows.end_frame();
     apply_late_toggles();
 #if !defined(_WIN32)
-    if (module_loaded) w32standin::advance_clock_to(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
+    if (module_loaded) w32standin::advance_clock_to(clock_ms());
 #else
-    if (module_loaded) pacer.frame(frame_count * 1000 / static_cast<std::uint64_t>(options.fps));
+    if (module_loaded) pacer.frame(clock_ms());
 #endif
 }
 

@@ -69,7 +69,15 @@ struct Bench::Impl : CalculatorHost {
     std::vector<GaugeInstance> instances;
     sdk::PANELS table{};
     std::uint64_t frame_count = 0;
-    std::uint64_t clock_origin = 0;  // the frame from which tokens 1 and 604 count
+    // The simulated clock. The frame rate (options.fps) may change between frames: the time at
+    // the last change is kept in nanoseconds and the frames since then count at the new rate.
+    std::uint64_t rate_frame = 0;    // frame_count when the rate last changed
+    std::uint64_t rate_ns = 0;       // simulated nanoseconds at that frame
+    std::uint64_t clock_origin = 0;  // the simulated nanosecond from which tokens 1 and 604 count
+    std::uint64_t rate() const { return static_cast<std::uint64_t>(options.fps); }
+    // Now, in units of 1 / (1e9 x rate) seconds: exact for the frames at the current rate.
+    std::uint64_t now_scaled() const { return rate_ns * rate() + (frame_count - rate_frame) * 1000000000ull; }
+    std::uint64_t now_ns() const { return now_scaled() / rate(); }
 #if defined(_WIN32)
     // The simulator's main window, whose messages run the module's window timers.
     std::unique_ptr<benchplatform::MainWindow> main_window;
@@ -117,7 +125,7 @@ struct Bench::Impl : CalculatorHost {
         std::uint64_t at_ms;
     };
     std::optional<WallClock> wall_clock;
-    std::uint64_t clock_ms() const { return frame_count * 1000 / static_cast<std::uint64_t>(options.fps); }
+    std::uint64_t clock_ms() const { return now_scaled() / (1000000ull * rate()); }
     std::string svalue;
     std::map<std::string, std::uint32_t> gauge_flags;
 

@@ -160,10 +160,11 @@ bool Bench::Impl::key_event(std::string_view event_name, std::uint32_t parameter
 }
 
 double Bench::Impl::read_token(int id) const {
-    const auto fps = static_cast<std::uint64_t>(options.fps);
-    const std::uint64_t frames = frame_count - clock_origin;
-    if (id == 1) return static_cast<double>(frames * 18 / fps);
-    if (id == 604) return static_cast<double>(frames / fps);
+    // Token 1 counts 18 a second and token 604 whole seconds, whatever the frame rate.
+    const std::uint64_t unit = 1000000000ull * rate();
+    const std::uint64_t elapsed = now_scaled() - clock_origin * rate();
+    if (id == 1) return static_cast<double>(elapsed * 18 / unit);
+    if (id == 604) return static_cast<double>(elapsed / unit);
     return aircraft.token(id).value_or(0.0);
 }
 

@@ -110,6 +110,65 @@ TEST(Startup, InitialStateWritesTheCockpit) {
     EXPECT_TRUE(b.window_open(1400));
 }
 
+// Every switch position and needle value the load writes, as the cockpit reads them before the
+// first frame, and the load's own key events in the order the simulator receives them.
+TEST(Startup, InitialStateWritesEverySwitchInItsOrder) {
+    bench::Options options;
+    options.simconnect = false;
+    bench::Bench b(options);
+    struct Row {
+        const char* variable;
+        double value;
+    };
+    const Row rows[] = {
+        {"L:Lights_taxi_POS, bool", 0},       {"L:rudPosVC,number", 50},
+        {"L:Throttle2Position,number", 15},   {"L:FlapLever Position, bool", 1},
+        {"L:GearUpButton, bool", 0},          {"L:GearDownButton, bool", 1},
+        {"L:TarmelonGroundPower, bool", 0},   {"L:OxySelectorSwitch, bool", 1},
+        {"L:OxySelectorSwitchPos, bool", 1},  {"L:bankSelPos, number", 4},
+        {"L:pitchSelPos, number", 1},         {"L:AircraftBattPos, number", 3},
+        {"L:Inverter6, number", 1},           {"L:Lights_ident_POS, number", 1},
+        {"L:Lights_Master, bool", 1},         {"L:CDLVoiceSwitch_POS, number", 2},
+        {"L:aileronTrimSelPos, number", 1},   {"L:rudderTrimSelPos, number", 1},
+        {"L:tailTrimSelPos, number", 1},      {"L:cabinTempValNeedleVC,number", 0},
+        // electrical and engine switches
+        {"L:Inverter12_Cycles, number", 0},   {"L:ElecStart_AvsOnOffPos, bool", 1},
+        {"L:GEN1OnOffPos, number", 1},        {"L:GEN2OnOffPos, number", 1},
+        {"L:Inverter_MeterSel_pos, number", 0}, {"L:Engine1_Ignition, bool", 1},
+        {"L:Engine1_MasterPos, bool", 1},     {"L:Engine2_Ignition, bool", 1},
+        {"L:Engine2_MasterPos, bool", 1},
+        // the fuel panel
+        {"L:PortTrans2RearTankPos, bool", 1}, {"L:StbdTrans2RearTankPos, bool", 1},
+        {"L:BellyTankStbPump, bool", 1},      {"L:BellyTankPortPump, bool", 1},
+        {"L:WingPumpPort, bool", 0},          {"L:WingPumpStbd, bool", 0},
+        {"L:RearPumpPort, bool", 0},          {"L:RearPumpStbd, bool", 0},
+        {"L:RearFuelCockPort, bool", 1},      {"L:RearFuelCockStbd, bool", 1},
+        {"L:stbdLPCockPos, bool", 2},         {"L:FUELTRANCOCK Position, bool", 0},
+        // canopy, voice and lights, cabin air, late settings
+        {"L:CDLVoice Switch position, number", 1}, {"L:LIGHT Ident position, number", 1},
+        {"L:cabinAirSelPos, number", 1},      {"L:MIN_GFORCE, number", 50},
+        {"L:MAX_GFORCE, number", 50},         {"L:VOR1_obs,number", 100},
+        // the remaining mirrors
+        {"L:Hydpan_stbd_fuelcocks,bool", 1},  {"L:StrbFuelCocksCover,bool", 1},
+        {"L:Gyro_pointer_knob,enum", 1},      {"L:radalt_limit_on,bool", 1},
+    };
+    for (const Row& row : rows) EXPECT_EQ(b.get(row.variable), row.value) << row.variable;
+
+    // The load's own key events, in order: VOR 1 course, window cycling, 66720, the squawk, 65774.
+    std::vector<std::uint32_t> ids;
+    for (const auto& k : b.key_log()) ids.push_back(k.id);
+    const std::uint32_t wanted[] = {65716, 66507, 66508, 66720, 65715, 65774};
+    auto at = ids.begin();
+    for (std::uint32_t id : wanted) {
+        at = std::find(at, ids.end(), id);
+        ASSERT_NE(at, ids.end()) << id;
+        ++at;
+    }
+    EXPECT_EQ(count_key(b, 66720, 1), 1u);
+    // 65774 is also one of the module's start-up keys, sent before the initial state runs.
+    EXPECT_EQ(count_key(b, 65774, 1), 2u);
+}
+
 TEST(Startup, SimulatorLightsAreSwitchedOffOnlyWhereOn) {
     bench::Bench b;
     b.set("A:LIGHT STROBE, bool", 1);
