@@ -80,9 +80,21 @@ public:
     //   "cold-and-dark"  the start-up sequence settles, the panel selector's Power button
     //                    is pressed (arrow, Power, close), then runs until both engines
     //                    have stopped.
+    //   "cruise"         start_cruise at 25000 ft and 300 kt.
     // Returns what it did, one line per step. Throws ScriptError for another name and
     // ExpectationFailed when the state is not reached within two simulated minutes.
     std::string start(const std::string& state);
+    // "ready", then in the air: parking brake off, the aircraft placed at 1000 ft and 160 kt,
+    // the gear up button and (when the flaps are out) the flap lever clicked, the throttle
+    // axis at cruise power (8000: about 86 % N1); once gear and flaps are up, the aircraft is
+    // placed level (pitch, bank, vertical speed 0) at altitude_ft and speed_kt indicated
+    // (Mach from the true airspeed and the outside air there), and runs until both engines
+    // are steady. Throws ScriptError for an altitude outside 1000 to 50000 ft or a speed
+    // outside 100 to 500 kt.
+    static constexpr double kCruiseAltitudeFeet = 25000.0, kCruiseSpeedKnots = 300.0;
+    static constexpr double kCruiseAltitudeLowest = 1000.0, kCruiseAltitudeHighest = 50000.0;
+    static constexpr double kCruiseSpeedLowest = 100.0, kCruiseSpeedHighest = 500.0;
+    std::string start_cruise(double altitude_ft, double speed_kt);
     // The simulator's clocks (tokens 1 and 604) start again from 0, as when it loads another
     // flight while the aircraft and the module stay loaded.
     void restart_clocks();

@@ -195,7 +195,13 @@ std::string run_frames(Call& c) {
     return {};
 }
 
-std::string run_start(Call& c) { return c.bench.start(c.t[1].text); }
+std::string run_start(Call& c) {
+    if (c.t[1].text == "cruise")
+        return c.bench.start_cruise(c.t.size() > 2 ? number_arg(c.t[2], "altitude") : Bench::kCruiseAltitudeFeet,
+                                    c.t.size() > 3 ? number_arg(c.t[3], "speed") : Bench::kCruiseSpeedKnots);
+    if (c.t.size() > 2) throw ScriptError("start " + c.t[1].text + " takes no altitude or speed");
+    return c.bench.start(c.t[1].text);
+}
 
 std::string run_restart_clocks(Call& c) {
     c.bench.restart_clocks();
@@ -549,8 +555,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"frames", 1, 1, "frames N", "run N frames", Anything, run_frames},
     {"seconds", 1, 1, "seconds S", "run S simulated seconds", Anything, run_seconds},
-    {"start", 1, 1, "start ready|cold-and-dark",
-     "from a fresh load: the aircraft ready to fly (engines running) or cold and dark (engines stopped)", Module,
+    {"start", 1, 3, "start ready|cold-and-dark|cruise [ALTITUDE_FT [SPEED_KT]]",
+     "from a fresh load: the aircraft ready to fly (engines running), cold and dark (engines stopped) or in "
+     "level cruise, gear and flaps up (default 25000 ft, 300 kt)", Module,
      run_start},
     {"restart-clocks", 0, 0, "restart-clocks",
      "the simulator's clocks (tokens 1 and 604) start again from 0, as when it loads another flight", Anything,
