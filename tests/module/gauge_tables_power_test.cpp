@@ -11,11 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "gauge_tables.h"
 #include "scenario.h"
 
 namespace {
 
 using scenario::count_key;
+using tables::description;
+using tables::records;
+using tables::rect_json;
 
 // ---- the rows ---------------------------------------------------------------------------
 
@@ -275,28 +279,6 @@ const std::vector<MouseRow> THROTTLES_MOUSE = {
 
 // ---- the gauge as the bench describes it ------------------------------------------------
 
-std::string description(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
-
-// The records of one list ("elements" or "mouse") of a gauge's description. A needle's
-// dial holds brackets but no braces, so each record is one {...}.
-std::vector<std::string> records(const std::string& line, const char* list) {
-    const auto from = line.find(std::string("\"") + list + "\": [");
-    if (from == std::string::npos) return {};
-    const auto to = line.find("}]", from);
-    const std::string part = line.substr(from, to == std::string::npos ? std::string::npos : to - from + 1);
-    std::vector<std::string> found;
-    const std::regex re(R"(\{[^{}]*\})");
-    for (auto it = std::sregex_iterator(part.begin(), part.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
-
 // A needle's dial as described: value, x, y of each row.
 std::vector<Mark> dial_of(const std::string& record) {
     std::vector<Mark> marks;
@@ -314,9 +296,7 @@ void check_elements(const bench::Bench& b, const std::string& gauge, const std::
     ASSERT_EQ(found.size(), rows.size()) << gauge;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ElementRow& row = rows[i];
-        const std::string head = "\"kind\": \"" + std::string(row.kind) + "\", \"bitmap\": " + std::to_string(row.bitmap) +
-                                 ", \"x\": " + std::to_string(row.x) + ", \"y\": " + std::to_string(row.y) +
-                                 ", \"frames\": " + std::to_string(row.frames) + ", ";
+        const std::string head = tables::element_head(row.kind, row.bitmap, row.x, row.y, row.frames);
         EXPECT_NE(found[i].find(head), std::string::npos) << gauge << " element " << i << ": " << found[i];
         for (const std::string& part : row.detail)
             EXPECT_NE(found[i].find(part), std::string::npos) << gauge << " element " << i << ": " << found[i];
@@ -327,12 +307,6 @@ void check_elements(const bench::Bench& b, const std::string& gauge, const std::
             EXPECT_TRUE(dial[k].value == row.dial[k].value && dial[k].x == row.dial[k].x && dial[k].y == row.dial[k].y)
                 << gauge << " element " << i << " dial row " << k << ": " << found[i];
     }
-}
-
-std::string rect_json(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " + std::to_string(cursor) +
-           ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": ";
 }
 
 std::string plain(int type, int x = 0, int y = 0, int w = 0, int h = 0, int cursor = -1, std::uint32_t mask = 0) {

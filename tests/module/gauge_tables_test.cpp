@@ -7,25 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "gauge_tables.h"
 #include "scenario.h"
 
 namespace {
 
-struct ElementRow {
-    const char* kind;
-    int bitmap, x, y, frames;
-};
-
-struct Area {
-    int x, y, w, h, cursor;
-    std::uint32_t mask;
-};
-
-struct MouseRow {
-    const char* tooltip;
-    int x, y, w, h;
-    std::vector<Area> clicks;
-};
+using tables::Area;
+using tables::check_elements;
+using tables::check_mouse;
+using tables::ElementRow;
+using tables::MouseRow;
 
 constexpr int UP = 1, DOWN = 2, HAND = 5, GRAB = 7;
 constexpr std::uint32_t CLICK = 0x20000000, HELD = 0x20220000, GUARDED = 0xA0000000;
@@ -109,64 +100,6 @@ const std::vector<MouseRow> TRIM_MOUSE = {
     {"Flare emergency jettison", 66, 140, 162, 242, {{66, 140, 162, 242, GRAB, GUARDED}}},
     {"Landing lights", 363, 836, 227, 212, {{363, 836, 227, 212, HAND, GUARDED}}},
 };
-
-// ---- the gauge as the bench describes it ------------------------------------------------
-
-std::string description(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
-
-std::vector<std::string> records(const std::string& line, const char* list) {
-    const auto from = line.find(std::string("\"") + list + "\": [");
-    if (from == std::string::npos) return {};
-    const auto to = line.find("}]", from);
-    const std::string part = line.substr(from, to == std::string::npos ? std::string::npos : to - from + 1);
-    std::vector<std::string> found;
-    const std::regex re(R"(\{[^{}]*\})");
-    for (auto it = std::sregex_iterator(part.begin(), part.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
-
-std::string element_json(const ElementRow& row) {
-    return "\"kind\": \"" + std::string(row.kind) + "\", \"bitmap\": " + std::to_string(row.bitmap) +
-           ", \"x\": " + std::to_string(row.x) + ", \"y\": " + std::to_string(row.y) +
-           ", \"frames\": " + std::to_string(row.frames) + ", ";
-}
-
-std::string rect_json(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " + std::to_string(cursor) +
-           ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": ";
-}
-
-void check_elements(const bench::Bench& b, const std::string& gauge, const std::vector<ElementRow>& rows) {
-    const auto found = records(description(b, gauge), "elements");
-    ASSERT_EQ(found.size(), rows.size()) << gauge;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        EXPECT_NE(found[i].find(element_json(rows[i])), std::string::npos)
-            << gauge << " element " << i << ": " << found[i];
-}
-
-void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<MouseRow>& rows) {
-    const auto found = records(description(b, gauge), "mouse");
-    std::vector<std::string> wanted;
-    wanted.push_back(rect_json(1, 0, 0, 0, 0, -1, 0) + "null");
-    for (const MouseRow& row : rows) {
-        wanted.push_back(rect_json(1, row.x, row.y, row.w, row.h, -1, 0) + "null");
-        wanted.push_back(rect_json(4, 0, 0, 0, 0, -1, 0) + "\"" + row.tooltip + "\"");
-        wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
-        for (const Area& a : row.clicks) wanted.push_back(rect_json(2, a.x, a.y, a.w, a.h, a.cursor, a.mask) + "null");
-    }
-    wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
-    ASSERT_EQ(found.size(), wanted.size()) << gauge;
-    for (std::size_t i = 0; i < wanted.size(); ++i)
-        EXPECT_EQ(found[i].rfind(wanted[i], 0), 0u) << gauge << " mouse record " << i << ": " << found[i];
-}
 
 TEST(GaugeTables, GearFlapsHydraulicsTakeoffAndTrimPanelsMatchTheirDrawings) {
     bench::Bench b;

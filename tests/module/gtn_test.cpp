@@ -10,9 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "gauge_tables.h"
 #include "scenario.h"
 
 namespace {
+
+using tables::matches;
+using tables::mouse;
 
 constexpr const char* GTN = "RadioGPS_GTN6XX";
 constexpr std::uint32_t LEFT = 0x20000000, RIGHT = 0x80000000, WHEEL_UP = 0x4000, WHEEL_DOWN = 0x2000;
@@ -725,36 +729,13 @@ TEST(Gtn, PublishesTheGpsValuesAlongTheLeg) {
 }
 
 // The navigator's tables as the simulator reads them, row by row.
-std::string description_of(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
-std::vector<std::string> matches(const std::string& text, const std::string& pattern) {
-    std::vector<std::string> found;
-    const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
+// The navigator's elements are a chain: each the child of the one before.
 std::string element(int index, const char* kind, int bitmap, int x, int y, int frames, int flags) {
-    return "{\"index\": " + std::to_string(index) + ", \"parent\": " +
-           (index == 0 ? std::string("null") : std::to_string(index - 1)) + ", \"kind\": \"" + kind +
-           "\", \"bitmap\": " + std::to_string(bitmap) + ", \"x\": " + std::to_string(x) + ", \"y\": " +
-           std::to_string(y) + ", \"frames\": " + std::to_string(frames) + ", \"flags\": " + std::to_string(flags);
+    return tables::element(index, index - 1, kind, bitmap, x, y, frames, flags);
 }
-std::string mouse(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask, const char* tooltip) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " +
-           std::to_string(cursor) + ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": " +
-           (tooltip ? "\"" + std::string(tooltip) + "\"" : std::string("null")) + ", \"args\": 0}";
-}
-
 TEST(Gtn, ElementsAndMouseAreasRowByRow) {
     bench::Bench b;
-    const std::string line = description_of(b, GTN);
+    const std::string line = tables::description(b, GTN);
     ASSERT_FALSE(line.empty());
     EXPECT_NE(line.find("\"size_mm\": 98, \"has_callback\": true"), std::string::npos);
     std::vector<std::string> rows = {element(0, "static", 21026, 0, 0, 0, 1) + "}",

@@ -5,46 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "gauge_tables.h"
 #include "scenario.h"
 
 namespace {
 
-std::string description_of(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
+using tables::matches;
+using tables::mouse;
 
-std::vector<std::string> matches(const std::string& text, const std::string& pattern) {
-    std::vector<std::string> found;
-    const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
-
-std::string element(int index, int parent, const char* kind, int bitmap, int x, int y, int frames, int flags) {
-    return "{\"index\": " + std::to_string(index) + ", \"parent\": " +
-           (parent < 0 ? std::string("null") : std::to_string(parent)) + ", \"kind\": \"" + kind +
-           "\", \"bitmap\": " + std::to_string(bitmap) + ", \"x\": " + std::to_string(x) + ", \"y\": " +
-           std::to_string(y) + ", \"frames\": " + std::to_string(frames) + ", \"flags\": " + std::to_string(flags);
-}
+using tables::element;
 
 std::string display_string(int index, int x, int y, int w, int h, int chars) {
     return element(index, index - 1, "string", -1, x, y, 0, 7) + ", \"box\": [" + std::to_string(w) + ", " +
            std::to_string(h) + "], \"colour\": " + std::to_string(0x01F3FE) +
            ", \"background\": 6052956, \"font\": \"epson1\", \"weight\": 700, \"chars\": " + std::to_string(chars) + "}";
-}
-
-std::string mouse(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask, const char* tooltip,
-                  int args = 0) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " +
-           std::to_string(cursor) + ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": " +
-           (tooltip ? "\"" + std::string(tooltip) + "\"" : std::string("null")) + ", \"args\": " +
-           std::to_string(args) + "}";
 }
 
 constexpr int HAND = 5, UP_ARROW = 1, DOWN_ARROW = 2;
@@ -79,7 +53,7 @@ void add_knob(std::vector<std::string>& rows, const Knob& k, int args = 0) {
 
 TEST(RadioTables, AudioPanelElementsAndMouseAreasRowByRow) {
     bench::Bench b;
-    const std::string line = description_of(b, "RadioGPS_GMA340");
+    const std::string line = tables::description(b, "RadioGPS_GMA340");
     ASSERT_FALSE(line.empty());
     EXPECT_NE(line.find("\"size_mm\": 98, \"has_callback\": true"), std::string::npos);
 
@@ -141,7 +115,7 @@ TEST(RadioTables, AudioPanelElementsAndMouseAreasRowByRow) {
 
 TEST(RadioTables, NavcomElementsAndMouseAreasRowByRow) {
     bench::Bench b;
-    const std::string line = description_of(b, "RadioGPS_SL30");
+    const std::string line = tables::description(b, "RadioGPS_SL30");
     ASSERT_FALSE(line.empty());
     EXPECT_NE(line.find("\"size_mm\": 98, \"has_callback\": true"), std::string::npos);
 

@@ -6,19 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "gauge_tables.h"
 #include "scenario.h"
 
 namespace {
 
-struct ElementRow {
-    const char* kind;
-    int bitmap, x, y, frames;
-};
-
-struct Area {
-    int x, y, w, h, cursor;
-    std::uint32_t mask;
-};
+using tables::Area;
+using tables::check_elements;
+using tables::description;
+using tables::ElementRow;
+using tables::records;
+using tables::rect_json;
 
 struct TooltipRow {
     const char* tooltip;
@@ -80,46 +78,6 @@ const std::vector<TooltipRow> ARROW_TOOLTIPS = {{"Open Panel Selector", 0, 0, 31
 const std::vector<Area> ARROW_CLICKS = {{0, 0, 31, 38, HAND, CLICK}};
 
 // ---- the gauge as the bench describes it ------------------------------------------------
-
-std::string description(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
-
-std::vector<std::string> records(const std::string& line, const char* list) {
-    const auto from = line.find(std::string("\"") + list + "\": [");
-    if (from == std::string::npos) return {};
-    const auto to = line.find("}]", from);
-    const std::string part = line.substr(from, to == std::string::npos ? std::string::npos : to - from + 1);
-    std::vector<std::string> found;
-    const std::regex re(R"(\{[^{}]*\})");
-    for (auto it = std::sregex_iterator(part.begin(), part.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
-
-std::string element_json(const ElementRow& row) {
-    return "\"kind\": \"" + std::string(row.kind) + "\", \"bitmap\": " + std::to_string(row.bitmap) +
-           ", \"x\": " + std::to_string(row.x) + ", \"y\": " + std::to_string(row.y) +
-           ", \"frames\": " + std::to_string(row.frames) + ", ";
-}
-
-std::string rect_json(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " + std::to_string(cursor) +
-           ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": ";
-}
-
-void check_elements(const bench::Bench& b, const std::string& gauge, const std::vector<ElementRow>& rows) {
-    const auto found = records(description(b, gauge), "elements");
-    ASSERT_EQ(found.size(), rows.size()) << gauge;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        EXPECT_NE(found[i].find(element_json(rows[i])), std::string::npos)
-            << gauge << " element " << i << ": " << found[i];
-}
 
 // The tooltip groups first, then the click areas, all inside the outermost parent.
 void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<TooltipRow>& tips,

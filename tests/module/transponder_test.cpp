@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "bench/simconnect/standin.h"
+#include "gauge_tables.h"
 #include "scenario.h"
 #include "sdk/simconnect.h"
 
 namespace {
+
+using tables::matches;
+using tables::mouse;
 
 constexpr const char* PANEL = "RadioGPS_Panel";
 constexpr std::uint32_t LEFT = 0x20000000, RIGHT = 0x80000000;
@@ -40,35 +44,9 @@ const Control CONTROLS[] = {
 };
 // clang-format on
 
-std::string description_of(const bench::Bench& b, const std::string& gauge) {
-    std::istringstream in(b.describe_gauges());
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("{\"name\": \"" + gauge + "\",") != std::string::npos) return line;
-    return {};
-}
-
-std::vector<std::string> matches(const std::string& text, const std::string& pattern) {
-    std::vector<std::string> found;
-    const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
-    return found;
-}
-
+// The rack's elements are all children of its background.
 std::string element(int index, const char* kind, int bitmap, int x, int y, int frames, int flags) {
-    return "{\"index\": " + std::to_string(index) + ", \"parent\": " +
-           (index == 0 ? std::string("null") : std::string("0")) + ", \"kind\": \"" + kind +
-           "\", \"bitmap\": " + std::to_string(bitmap) + ", \"x\": " + std::to_string(x) + ", \"y\": " +
-           std::to_string(y) + ", \"frames\": " + std::to_string(frames) + ", \"flags\": " + std::to_string(flags) +
-           "}";
-}
-
-std::string mouse(int type, int x, int y, int w, int h, int cursor, std::uint32_t mask, const char* tooltip) {
-    return "{\"type\": " + std::to_string(type) + ", \"x\": " + std::to_string(x) + ", \"y\": " + std::to_string(y) +
-           ", \"w\": " + std::to_string(w) + ", \"h\": " + std::to_string(h) + ", \"cursor\": " +
-           std::to_string(cursor) + ", \"mask\": " + std::to_string(mask) + ", \"tooltip\": " +
-           (tooltip ? "\"" + std::string(tooltip) + "\"" : std::string("null")) + ", \"args\": 0}";
+    return tables::element(index, index == 0 ? -1 : 0, kind, bitmap, x, y, frames, flags) + "}";
 }
 
 bench::Bench& open_rack(bench::Bench& b) {
@@ -94,7 +72,7 @@ std::vector<std::string> writes_of(const bench::Bench& b, const std::string& nee
 
 TEST(RadioPanel, ElementsAndMouseAreasRowByRow) {
     bench::Bench b;
-    const std::string line = description_of(b, PANEL);
+    const std::string line = tables::description(b, PANEL);
     ASSERT_FALSE(line.empty());
     EXPECT_NE(line.find("\"size_mm\": 98, \"has_callback\": false"), std::string::npos);
 
