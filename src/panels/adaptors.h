@@ -70,9 +70,6 @@ sdk::GBOOL TM_STDCALL on_click_either(sdk::PIXPOINT*, sdk::FLAGS32) {
     return 0;
 }
 
-// A click area whose action has not been built yet: it takes its events and does nothing.
-inline sdk::GBOOL TM_STDCALL no_action(sdk::PIXPOINT*, sdk::FLAGS32) { return 0; }
-
 // A virtual-cockpit routine that sounds its click, then runs the action.
 template <void (*Action)(), Click C>
 void with_click() {
@@ -80,7 +77,7 @@ void with_click() {
     Action();
 }
 
-// A virtual-cockpit routine that sounds its click only when the action moved something.
+// A virtual-cockpit routine that sounds its click only when the action moved the control.
 template <bool (*Action)(), Click C>
 void with_click_if() {
     if (Action()) click_sound(C.sound, C.pan);
@@ -100,12 +97,6 @@ sdk::GBOOL TM_STDCALL on_mouse_then_click(sdk::PIXPOINT*, sdk::FLAGS32 flags) {
     Action(flags);
     click_sound(C.sound, C.pan);
     return 0;
-}
-
-// A virtual-cockpit routine whose click sounds only when the action moved the control.
-template <bool (*Action)(), Click C>
-void with_click_if_moved() {
-    if (Action()) click_sound(C.sound, C.pan);
 }
 
 // A lever worked by dragging (the throttles): a right click runs Right; a left drag runs Drag
