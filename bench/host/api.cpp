@@ -250,7 +250,7 @@ std::vector<std::string> Bench::simconnect_log() const {
 std::vector<std::string> Bench::texts() const { return since(impl_->texts_carried, scstandin::texts(), impl_->mark_texts); }
 std::vector<std::string> Bench::faults() const { return impl_->fault_list; }
 bool Bench::simconnect_open() const { return scstandin::is_open(); }
-double Bench::sim_seconds() const { return static_cast<double>(impl_->now_scaled()) / (1e9 * impl_->options.fps); }
+double Bench::sim_seconds() const { return impl_->now_seconds(); }
 const Options& Bench::options() const { return impl_->options; }
 void Bench::set_fault_stream(std::ostream* stream) { impl_->fault_stream = stream; }
 

@@ -16,7 +16,7 @@ void Bench::Impl::call_gauge(GaugeInstance& inst, sdk::SINT32 service, sdk::UINT
 
 void Bench::Impl::run_frame() {
     ++frame_count;
-    const double t = static_cast<double>(now_scaled()) / (1e9 * options.fps);
+    const double t = now_seconds();
     aircraft.step(1.0 / options.fps);
     if (module_loaded) scstandin::frame(t);
     windows.begin_frame();

@@ -78,6 +78,7 @@ struct Bench::Impl : CalculatorHost {
     // Now, in units of 1 / (1e9 x rate) seconds: exact for the frames at the current rate.
     std::uint64_t now_scaled() const { return rate_ns * rate() + (frame_count - rate_frame) * 1000000000ull; }
     std::uint64_t now_ns() const { return now_scaled() / rate(); }
+    double now_seconds() const { return static_cast<double>(now_scaled()) / (1e9 * options.fps); }
 #if defined(_WIN32)
     // The simulator's main window, whose messages run the module's window timers.
     std::unique_ptr<benchplatform::MainWindow> main_window;
