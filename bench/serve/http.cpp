@@ -94,12 +94,8 @@ std::string lower(std::string s) {
 }
 
 bool local_host(const std::string& host, int port) {
-    // "name:port" compared in two parts (GCC 12 at -O3 warns falsely on "text" + string).
-    const std::size_t colon = host.rfind(':');
-    if (colon != std::string::npos && host.compare(colon + 1, std::string::npos, std::to_string(port)) == 0) {
-        const std::string name = host.substr(0, colon);
-        if (name == kAddress || name == "localhost") return true;
-    }
+    const std::string p = ":" + std::to_string(port);
+    if (host == std::string(kAddress) + p || host == "localhost" + p) return true;
     return port == 80 && (host == kAddress || host == "localhost");  // the default port goes unnamed
 }
 
