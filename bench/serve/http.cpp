@@ -268,14 +268,25 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         });
     }));
     svr.Post("/api/start", handler([&session](const httplib::Request& req) {
-        const std::string state = text_field(body_of(req), "state");
-        if (state != "ready" && state != "cold-and-dark") throw RequestError{400, "start ready or cold-and-dark"};
-        return session.call([&session, state](Bench& b) {
+        const json j = body_of(req);
+        const std::string state = text_field(j, "state");
+        if (state != "ready" && state != "cold-and-dark" && state != "cruise")
+            throw RequestError{400, "start ready, cold-and-dark or cruise"};
+        // The cruise's altitude and speed, each optional, within what the bench aircraft flies.
+        const double altitude = j.contains("altitude_ft") ? number_field(j, "altitude_ft", Bench::kCruiseAltitudeLowest,
+                                                                          Bench::kCruiseAltitudeHighest)
+                                                          : Bench::kCruiseAltitudeFeet;
+        const double speed = j.contains("speed_kt")
+                                 ? number_field(j, "speed_kt", Bench::kCruiseSpeedLowest, Bench::kCruiseSpeedHighest)
+                                 : Bench::kCruiseSpeedKnots;
+        if (state != "cruise" && (j.contains("altitude_ft") || j.contains("speed_kt")))
+            throw RequestError{400, "an altitude and a speed are for the cruise only"};
+        return session.call([&session, state, altitude, speed](Bench& b) {
             // From a fresh load, as a script's start is; the logs begin with it.
             b.mark();
             b.load();
             session.layout_changed();
-            std::string out = b.start(state);
+            std::string out = state == "cruise" ? b.start_cruise(altitude, speed) : b.start(state);
             session.run_frames(b, 0);
             return json{{"output", out}, {"time", b.sim_seconds()}};
         });
