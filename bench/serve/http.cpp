@@ -123,7 +123,8 @@ std::vector<std::string> recordings(const std::string& root) {
     return out;
 }
 
-void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root, int& port) {
+// Only this computer, and only JSON for what changes something.
+void guard_routes(httplib::Server& svr, int& port) {
     svr.set_pre_routing_handler([&port](const httplib::Request& req, httplib::Response& res) {
         if (!local_host(req.get_header_value("Host"), port)) {
             reply(res, 403, {{"error", "the workbench answers only to 127.0.0.1 and localhost"}});
@@ -135,7 +136,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         }
         return httplib::Server::HandlerResponse::Unhandled;
     });
+}
 
+// The page's files, the layout, the state and the live updates.
+void page_routes(httplib::Server& svr, Session& session) {
     svr.Get(R"(/[a-z_]*(\.[a-z]+)?)", [](const httplib::Request& req, httplib::Response& res) {
         const Asset* a = find_asset(req.path);
         if (a == nullptr) {
@@ -167,7 +171,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return sink.write(message.data(), message.size());
         });
     });
+}
 
+// What the page reads: variables, tooltips, the flight recordings.
+void reading_routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root) {
     svr.Get("/api/variables", handler([&session](const httplib::Request& req) {
         const std::string filter = lower(req.get_param_value("filter"));
         if (filter.size() > kMaxName) throw RequestError{400, "the filter is too long"};
@@ -220,7 +227,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         }
         res.set_content(svg, "image/svg+xml");
     });
+}
 
+// The pilot's hands: clicks and values set.
+void input_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/mouse", handler([&session](const httplib::Request& req) {
         const json j = body_of(req);
         const std::string gauge = text_field(j, "gauge");
@@ -245,6 +255,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"name", name}, {"value", b.get(name)}};
         });
     }));
+}
+
+// The clock and the bench: running, stepping, start states, commands and scripts.
+void running_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/run", handler([&session](const httplib::Request& req) {
         const json j = body_of(req);
         if (!j.contains("running") || !j["running"].is_boolean()) throw RequestError{400, "\"running\" must be true or false"};
@@ -311,6 +325,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"status", status}, {"output", out.str()}, {"errors", err.str()}};
         });
     }));
+}
+
+// Flights saved and loaded, windows, the timeline's variables, the logs' mark.
+void flight_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/save", handler([&session](const httplib::Request& req) {
         const std::string name = text_field(body_of(req), "name");
         return session.call([name](Bench& b) { return json{{"output", b.exec("save " + script_quote(name))}}; });
@@ -351,6 +369,15 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"marked", b.sim_seconds()}};
         });
     }));
+}
+
+void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root, int& port) {
+    guard_routes(svr, port);
+    page_routes(svr, session);
+    reading_routes(svr, session, opts, root);
+    input_routes(svr, session);
+    running_routes(svr, session);
+    flight_routes(svr, session);
 }
 
 }  // namespace
