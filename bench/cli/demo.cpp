@@ -125,6 +125,14 @@ bool running(bench::Bench& b, int engine) {
     return b.get("A:GENERAL ENG STARTER:" + e + ", bool") == 0 && b.get("A:GENERAL ENG COMBUSTION:" + e + ", bool") != 0;
 }
 
+// Cockpit controls the panel state keeps, and which the ready preset that a fresh module
+// applies first would set otherwise; as that preset left them when the aircraft was loaded.
+const char* const KEPT[] = {
+    "L:AircraftBattPos, number", "L:GEN1OnOffPos, number", "L:GEN2OnOffPos, number", "L:ENG1_HPcock, bool",
+    "L:ENG2_HPcock, bool",       "L:Lights_nav_POS, bool", "L:Lights_landing_POS, number",
+};
+std::vector<double> ready_cockpit;
+
 // ---- connection --------------------------------------------------------------------------
 
 void connect(bench::Bench& b, Narrator& n) {
@@ -142,6 +150,9 @@ void connect(bench::Bench& b, Narrator& n) {
     }
     check(n, open, "SimConnect connection open");
     n.seconds(2);
+    for (const char* v : KEPT) ready_cockpit.push_back(b.get(v));
+    n.say("the module's ready preset: battery switch at " + std::to_string(static_cast<int>(b.get(KEPT[0]))) +
+          ", both engines " + (running(b, 1) && running(b, 2) ? "running" : "not running"));
 }
 
 // ---- start -------------------------------------------------------------------------------
@@ -272,7 +283,8 @@ void climb_on_autopilot(bench::Bench& b, Narrator& n) {
     act(b, n, "cruise power (throttle axis)", {"event AXIS_THROTTLE_SET 8000"});
     n.seconds(60);
     n.aircraft();
-    check(n, b.get("A:AUTOPILOT ALTITUDE LOCK, bool") == 1 && std::fabs(b.get(ALTITUDE) - held) < 150,
+    check(n, b.get("A:AUTOPILOT ALTITUDE LOCK, bool") == 1 && std::fabs(b.get(ALTITUDE) - held) < 150 &&
+                 std::fabs(b.get("A:VERTICAL SPEED, feet per second")) < 1,
           "autopilot holds " + std::to_string(static_cast<int>(held)) + " ft");
 }
 
@@ -457,16 +469,12 @@ void shut_down(bench::Bench& b, Narrator& n) {
     n.show("busbar needle", b.get(BUSBAR));
     n.show("battery switch", b.get("L:AircraftBattPos, number"));
     check(n, b.get(BUSBAR) == 0, "cold and dark again: busbar 0 V");
+    act(b, n, "add-on menu: Toggle Ladder", {"menu 56"});
+    n.show("ladder", b.get("L:TarmelonLadder, bool"));
 }
 
 // ---- the flight saved and loaded again ---------------------------------------------------
 
-// Cockpit controls the panel state keeps, and which the ready preset that a fresh module
-// applies first would set otherwise.
-const char* const KEPT[] = {
-    "L:AircraftBattPos, number", "L:GEN1OnOffPos, number", "L:GEN2OnOffPos, number", "L:ENG1_HPcock, bool",
-    "L:ENG2_HPcock, bool",       "L:Lights_nav_POS, bool", "L:Lights_landing_POS, number",
-};
 
 void save_and_reload(bench::Bench& b, Narrator& n) {
     n.heading("the flight saved and loaded again");
@@ -488,7 +496,8 @@ void save_and_reload(bench::Bench& b, Narrator& n) {
     for (std::size_t i = 0; i < std::size(KEPT); ++i) {
         const double now = b.get(KEPT[i]);
         char line[160];
-        std::snprintf(line, sizeof line, "cockpit: %-30s saved %g, now %g", KEPT[i], saved[i], now);
+        std::snprintf(line, sizeof line, "cockpit: %-30s saved %g, ready preset %g, now %g", KEPT[i], saved[i],
+                      ready_cockpit[i], now);
         n.say(line);
         restored = restored && now == saved[i];
     }
