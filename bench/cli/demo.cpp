@@ -190,7 +190,8 @@ void start_engines(bench::Bench& b, Narrator& n) {
     check(n, running(b, 2), "engine 2 running, starter cut");
     check(n, b.get("A:GENERAL ENG MASTER ALTERNATOR:1, bool") != 0 && b.get("A:GENERAL ENG MASTER ALTERNATOR:2, bool") != 0,
           "both generators on line");
-    act(b, n, "ground power off: the generators carry the busbar", {"click Trim_Panel 1740 900"});
+    act(b, n, "ground power off: the generators carry the busbar; start and fuel panels closed",
+        {"click Trim_Panel 1740 900", "window close 300", "window close 400"});
     check(n, b.get("L:GroundUnitsShow, bool") == 0 && b.get(BUSBAR) == 120, "ground power gone, busbar needle 120");
     n.aircraft();
 }
@@ -275,8 +276,8 @@ void climb_on_autopilot(bench::Bench& b, Narrator& n) {
     n.show("pitch reference (nose up negative)", b.get("L:curPitchSetVal,number"));
     act(b, n, "pitch selector up a press: 2 degrees less nose up", {"click Elec_Panel 540 800", "click Elec_Panel 540 800 release"});
     n.show("pitch reference (nose up negative)", b.get("L:curPitchSetVal,number"));
-    until_told(n, 600, 60, [&] { return b.get(ALTITUDE) >= 14500; });
-    check(n, b.get(ALTITUDE) >= 14500, "climbed through 14500 ft");
+    until_told(n, 600, 60, [&] { return b.get(ALTITUDE) >= 10000; });
+    check(n, b.get(ALTITUDE) >= 10000, "climbed through 10000 ft");
     act(b, n, "ALT: the autopilot holds the altitude", {"click Autopilot_Switch_Panel 650 530"});
     const double held = b.get("A:AUTOPILOT ALTITUDE LOCK VAR, feet");
     n.say("cockpit: " + b.tooltip("Autopilot_Switch_Panel", 650, 530).value_or("(no tooltip)"));
@@ -323,6 +324,7 @@ void squawk(bench::Bench& b, Narrator& n) {
     check(n, text_of(b, "RadioGPS_GTN6XX", 29) == "4521" && text_of(b, "RadioGPS_GTN6XX", 31) == "ALT" &&
                  b.get("A:TRANSPONDER CODE:1, bco16") == 0x4521,
           "transponder squawking 4521 in ALT");
+    b.window("close", 1000);
 }
 
 // The checklist panel: "Next Checklist" until the list is shown, then a click on each item.
@@ -384,8 +386,9 @@ void descend(bench::Bench& b, Narrator& n) {
     act(b, n, "ENGAGE off, throttles closed", {"click Autopilot_Switch_Panel 650 700", "event AXIS_THROTTLE_SET -16383"});
     check(n, b.get("A:AUTOPILOT MASTER, bool") == 0 && b.get("L:ApInLight_OnOff, bool") == 0, "autopilot disengaged, IN dark");
     trim_out(b, n);
-    n.say("pilot: stick forward: 5 degrees nose down");
-    hold_pitch(b, n, -5);
+    n.say("pilot: stick forward: 7 degrees nose down; autopilot panel closed");
+    hold_pitch(b, n, -7);
+    b.window("close", 900);
     tick_checklist(b, n, "Before Descent", {2, 13});
     until_told(n, 900, 60, [&] { return b.get(ALTITUDE) <= 3000; });
     check(n, b.get(ALTITUDE) <= 3000 && b.get(ON_GROUND) == 0, "down to 3000 ft");
