@@ -50,7 +50,7 @@ public:
         char line[200];
         std::snprintf(line, sizeof line, "aircraft: %s %5.0f ft  %3.0f kt  %+5.0f ft/min  pitch %+4.1f  N1 %3.0f/%3.0f %%  JPT %3.0f/%3.0f C",
                       b_.get(ON_GROUND) != 0 ? "on ground" : "airborne ", b_.get(ALTITUDE), b_.get(AIRSPEED),
-                      60.0 * b_.get("A:VERTICAL SPEED, feet per second"), -b_.get("A:PLANE PITCH DEGREES, degrees"),
+                      60.0 * b_.get("A:VERTICAL SPEED, feet per second") + 0.0, std::round(-10.0 * b_.get("A:PLANE PITCH DEGREES, degrees")) / 10.0 + 0.0,
                       b_.get("A:TURB ENG CORRECTED N1:1, percent"), b_.get("A:TURB ENG CORRECTED N1:2, percent"),
                       b_.get("L:JPT1 Temp, number"), b_.get("L:JPT2 Temp, number"));
         say(line);
@@ -150,6 +150,7 @@ void connect(bench::Bench& b, Narrator& n) {
     }
     check(n, open, "SimConnect connection open");
     n.seconds(2);
+    ready_cockpit.clear();
     for (const char* v : KEPT) ready_cockpit.push_back(b.get(v));
     n.say("the module's ready preset: battery switch at " + std::to_string(static_cast<int>(b.get(KEPT[0]))) +
           ", both engines " + (running(b, 1) && running(b, 2) ? "running" : "not running"));
