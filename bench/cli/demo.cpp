@@ -437,7 +437,13 @@ void land(bench::Bench& b, Narrator& n) {
 void taxi_in(bench::Bench& b, Narrator& n) {
     n.heading("taxi in");
     act(b, n, "flaps up (flap lever), taxi power", {"click GearFlaps_Panel 700 700", "event AXIS_THROTTLE_SET -8000"});
-    n.seconds(30);
+    act(b, n, "radio rack open, transponder mode ALT to STBY to GND",
+        {"window open 1000", "click RadioGPS_GTN6XX 985 655", "click RadioGPS_GTN6XX 985 655"});
+    n.say("cockpit: navigator squawks " + text_of(b, "RadioGPS_GTN6XX", 29) + ", mode " + text_of(b, "RadioGPS_GTN6XX", 31));
+    check(n, text_of(b, "RadioGPS_GTN6XX", 31) == "GND", "transponder on GND");
+    b.window("close", 1000);
+    tick_checklist(b, n, "After Landing", {0});
+    n.seconds(20);
     n.aircraft();
     n.say("pilot: on the stand: toe brakes to a stop, parking brake on");
     until(n, 30, [&] {
