@@ -46,7 +46,7 @@ constexpr const char* SL30 = "RadioGPS_SL30";
 // clang-format off
 constexpr Row VC_TABLE[] = {
  {69632, "Taxi lights", "",
-  "L:Lights_taxi_POS, bool toggles", 2, 0, -10000},
+  "L:Lights_taxi_POS, bool toggles | frames 1 | key 66240 1", 2, 0, -10000},
  {69633, "Navigation lights", "",
   "L:Lights_nav_POS, bool toggles | key 66379 1", 2, 0, -10000},
  {69634, "Identification lights, one position down", "",
@@ -54,11 +54,11 @@ constexpr Row VC_TABLE[] = {
  {69635, "Identification lights, one position up", "",
   "L:Lights_ident_POS, number == 1 | key 66239 1", 3, 0, -10000},
  {69636, "External lights master", "",
-  "L:Lights_Master, bool toggles", 3, 0, -10000},
- {69637, "Landing lights (left click, +1)", "set L:Lights_landing_POS, number=1",
-  "L:Lights_landing_POS, number == 2 | L:Land_Light_Anim, number == 0 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
- {69638, "Landing lights (right click, -1)", "",
-  "L:Lights_landing_POS, number == 1", 3, 0, -10000},
+  "L:Lights_Master, bool == 0 | frames 1 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
+ {69637, "Landing lights (left click, +1)", "ev 69636 | frames 1 | set L:Lights_landing_POS, number=1",
+  "L:Lights_landing_POS, number == 2 | L:Land_Light_Anim, number == 100 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
+ {69638, "Landing lights (right click, -1)", "set L:Lights_landing_POS, number=1",
+  "L:Lights_landing_POS, number == 0 | L:Land_Light_Anim, number == 0 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
  {69639, "Aileron Trim, one position down", "",
   "L:aileronTrimSelPos, number == 0 | L:ailTrimChange, bool == 1 | key 66276 1", 1, 0, -10000},
  {69640, "Aileron Trim, one position up", "",
@@ -309,12 +309,12 @@ constexpr Row VC_TABLE[] = {
   "L:Tarmelon_Yoke_CameraGuard,bool == 1", 2, 0, 0},
  {69938, "yoke camera button", "",
   "L:Tarmelon_Yoke_Camera,bool == 1 | key 66049 9", 3, 0, 0},
- {69939, "flare button", "",
-  "L:FlareButtonSwitch, bool == 1", 0, 0, 0},
+ {69939, "flare button", "set L:ChaffFlareArm, bool=1",
+  "L:FlareButtonSwitch, bool == 1 | key 66049 5 | key 66049 6 | set L:ChaffFlareArm, bool=0 | frames 60 | L:FlareButtonSwitch, bool == 0", 0, 0, 0},
  {69940, "yoke press-to-transmit", "",
   "L:Tarmelon_Yoke_PushTransmit,bool toggles | key 65564 0", 0, 0, 0},
  {69941, "canopy handles (taxi prop)", "ev 69975 | ev 69976",
-  "L:CanopyTaxiProp, bool == 1", 0, 0, 0},
+  "L:CanopyTaxiProp, bool == 1 | frames 2 | L:canopy_animation, number == 60", 0, 0, 0},
  {69942, "canopy action (close if open)", "frames 72",
   "key 66389 0", 0, 0, 0},
  {69943, "Photoflash lever", "",
@@ -536,7 +536,9 @@ void check_sound(const bench::Bench& b, const Row& row) {
 TEST(VcEvents, EveryClickSpotDoesItsOwnControlsWorkWithItsOwnSound) {
     bench::Bench b;
     scenario::settle(b);
-    b.window("open", 1000);  // the radio stack's gauges draw (their lamps show the next frame)
+    // The panels whose gauges finish a control's work on their next update are drawn: the
+    // external lights, the autopilot switches, gear and canopy, the radio stack.
+    for (std::uint32_t window : {200u, 900u, 1000u, 1200u}) b.window("open", window);
     b.frames(1);
     for (const Row& row : VC_TABLE) {
         SCOPED_TRACE(std::to_string(row.id) + " " + row.control);
