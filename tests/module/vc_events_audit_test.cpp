@@ -603,32 +603,47 @@ TEST(VcEvents, ClickSoundEventsSoundTheirClick) {
     }
 }
 
-// Click spots that share a control do the same thing from the same cockpit.
+// Click spots that share a control do the same thing from the same cockpit: one cockpit
+// takes the first spot of each pair in turn, a second one the other spot, and each step
+// must change the same variables to the same values and send the same key events.
 TEST(VcEvents, ClickSpotsOfOneControlDoTheSame) {
     const std::pair<std::uint32_t, std::uint32_t> same[] = {{69639, 69652}, {69640, 69653}, {69641, 69943},
                                                             {69747, 69751}, {69747, 69752}, {69927, 69928}};
-    for (const auto& [first, second] : same) {
-        SCOPED_TRACE(std::to_string(first) + " and " + std::to_string(second));
-        // One bench at a time: each from a freshly settled cockpit.
-        const auto run = [](std::uint32_t id, std::map<std::string, double>& before) {
-            bench::Bench b;
-            scenario::settle(b);
-            before = snapshot(b);
-            b.key(id);
-            return snapshot(b);
-        };
-        std::map<std::string, double> before, before_b;
-        const auto after_a = run(first, before);
-        const auto after_b = run(second, before_b);
+    struct Step {
+        std::vector<std::string> moved;
+        std::map<std::string, double> after;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> keys;  // but the spot's own
+    };
+    const auto run = [&](bool second_spot) {
+        std::vector<Step> steps;
+        bench::Bench b;  // one bench at a time in a process
+        scenario::settle(b);
+        for (const auto& pair : same) {
+            const auto before = snapshot(b);
+            b.mark();
+            b.key(second_spot ? pair.second : pair.first);
+            Step st;
+            st.after = snapshot(b);
+            st.moved = changed(before, st.after);
+            for (std::size_t k = 1; k < b.key_log().size(); ++k)
+                st.keys.emplace_back(b.key_log()[k].id, b.key_log()[k].param);
+            steps.push_back(std::move(st));
+            b.frames(1);
+        }
+        return steps;
+    };
+    const auto firsts = run(false);
+    const auto seconds = run(true);
+    for (std::size_t i = 0; i < std::size(same); ++i) {
+        SCOPED_TRACE(std::to_string(same[i].first) + " and " + std::to_string(same[i].second));
         // The two cockpits start alike but for values the module draws from the computer's
         // clock second (the inverter meters' jitter): compare what each click changed.
-        const auto moved_a = changed(before, after_a);
-        const auto moved_b = changed(before_b, after_b);
-        EXPECT_FALSE(moved_a.empty());
-        EXPECT_EQ(moved_a, moved_b);
-        for (const std::string& name : moved_a) {
-            if (after_b.count(name) != 0) {
-                EXPECT_EQ(after_a.at(name), after_b.at(name)) << name;
+        EXPECT_FALSE(firsts[i].moved.empty());
+        EXPECT_EQ(firsts[i].moved, seconds[i].moved);
+        EXPECT_EQ(firsts[i].keys, seconds[i].keys);
+        for (const std::string& name : firsts[i].moved) {
+            if (seconds[i].after.count(name) != 0) {
+                EXPECT_EQ(firsts[i].after.at(name), seconds[i].after.at(name)) << name;
             }
         }
     }
