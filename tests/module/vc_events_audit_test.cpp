@@ -587,11 +587,37 @@ void check(bench::Bench& b, const std::string& s, const std::map<std::string, do
     (void)id;
 }
 
+// Where in the module's writes since the mark a variable is first written (-1: never).
+long first_write(const std::vector<std::string>& log, const std::string& target) {
+    for (std::size_t i = 0; i < log.size(); ++i)
+        if (lower(log[i]).find("(>" + target) != std::string::npos) return static_cast<long>(i);
+    return -1;
+}
+
+// The click as the simulator hears it: each trigger that becomes 1 finds its pan already
+// written, the two clicks of a row in their order, and no trigger ever written 0.
 void check_sound(const bench::Bench& b, const Row& row) {
+    const auto log = b.calculator_log();
+    long trigger_at[4] = {-1, -1, -1, -1};
     for (int n = 1; n <= 3; ++n) {
         const bool plays = n == row.sound || n == row.sound2;
         EXPECT_EQ(b.get(CLICK_TRIGGERS[n - 1]), plays ? 1 : 0) << "click " << n;
         EXPECT_EQ(b.get(CLICK_PANS[n - 1]), plays ? row.pan : UNSET_PAN) << "click " << n << " pan";
+        const std::string number_of = std::to_string(n);
+        trigger_at[n] = first_write(log, "l:tarmelon_click" + number_of + ",");
+        if (plays) {
+            const long pan_at = first_write(log, "l:tarmelon_click" + number_of + "pan,");
+            EXPECT_GE(pan_at, 0) << "click " << n << " pan written";
+            EXPECT_LT(pan_at, trigger_at[n]) << "click " << n << " pan written before its trigger";
+        }
+        for (const std::string& line : log) {
+            if (lower(line).find("(>l:tarmelon_click" + number_of + ",") != std::string::npos) {
+                EXPECT_EQ(line.rfind("1 ", 0), 0u) << line;
+            }
+        }
+    }
+    if (row.sound2 != 0) {
+        EXPECT_LT(trigger_at[row.sound], trigger_at[row.sound2]) << "clicks in turn";
     }
 }
 
