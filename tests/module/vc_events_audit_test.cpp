@@ -15,6 +15,7 @@
 //   nokey ID          it was not
 //   sc TEXT, nosc TEXT  a SimConnect call containing TEXT was made, or none
 //   shown G N, hidden G N, text G N == S   element N of gauge G after its last update
+//   click before VAR, click after VAR   the row's click is written before (after) VAR
 //   nothing           no variable moved and no key event but the click spot's own
 //   frames N, ev ID, set VAR=V, token N=V  steps in between (ev: another click spot)
 // Sound n/p: click n at pan p, the other two silent (n2: a second click at the same pan);
@@ -50,21 +51,21 @@ constexpr Row VC_TABLE[] = {
  {69633, "Navigation lights", "",
   "L:Lights_nav_POS, bool toggles | key 66379 1", 2, 0, -10000},
  {69634, "Identification lights, one position down", "",
-  "L:Lights_ident_POS, number == 0 | nokey 66239", 3, 0, -10000},
+  "L:Lights_ident_POS, number == 0 | nokey 66239 | click after L:Lights_ident_POS, number", 3, 0, -10000},
  {69635, "Identification lights, one position up", "",
   "L:Lights_ident_POS, number == 1 | key 66239 1", 3, 0, -10000},
  {69636, "External lights master", "",
   "L:Lights_Master, bool == 0 | frames 1 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
  {69637, "Landing lights (left click, +1)", "ev 69636 | frames 1 | set L:Lights_landing_POS, number=1",
-  "L:Lights_landing_POS, number == 2 | L:Land_Light_Anim, number == 100 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
+  "L:Lights_landing_POS, number == 2 | click after L:Lights_landing_POS, number | L:Land_Light_Anim, number == 100 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
  {69638, "Landing lights (right click, -1)", "set L:Lights_landing_POS, number=1",
   "L:Lights_landing_POS, number == 0 | L:Land_Light_Anim, number == 0 | sc SimConnect_TransmitClientEvent(0, 1, 0,", 3, 0, -10000},
  {69639, "Aileron Trim, one position down", "",
-  "L:aileronTrimSelPos, number == 0 | L:ailTrimChange, bool == 1 | key 66276 1", 1, 0, -10000},
+  "L:aileronTrimSelPos, number == 0 | L:ailTrimChange, bool == 1 | key 66276 1 | click after L:aileronTrimSelPos, number", 1, 0, -10000},
  {69640, "Aileron Trim, one position up", "",
   "L:aileronTrimSelPos, number == 1 | nokey 66277", 1, 0, -10000},
  {69641, "Photoflash lever", "",
-  "L:Photoflash_lever_POS, bool == 1 | sc SimConnect_TransmitClientEvent(0, 63, 1,", 3, 0, -10000},
+  "L:Photoflash_lever_POS, bool == 1 | click before L:Photoflash_lever_POS, bool | sc SimConnect_TransmitClientEvent(0, 63, 1,", 3, 0, -10000},
  {69648, "flare jettison guard", "",
   "L:Tarmelon_Trimpan_flarejetguard,bool == 1 | L:Flare_Switch_POS, number == 1", 1, 0, -10000},
  {69649, "flare jettison switch", "",
@@ -78,11 +79,11 @@ constexpr Row VC_TABLE[] = {
  {69653, "Aileron Trim, one position up", "",
   "L:aileronTrimSelPos, number == 1", 1, 0, -10000},
  {69654, "Tail Trim, one position down", "",
-  "L:tailTrimSelPos, number == 0 | L:tailTrimChange, bool == 1 | key 65607 1", 1, 0, -10000},
+  "L:tailTrimSelPos, number == 0 | L:tailTrimChange, bool == 1 | key 65607 1 | click after L:tailTrimSelPos, number", 1, 0, -10000},
  {69655, "Tail Trim, one position up", "",
   "L:tailTrimSelPos, number == 1 | nokey 65615", 1, 0, -10000},
  {69656, "Rudder Trim, one position down", "",
-  "L:rudderTrimSelPos, number == 0 | L:rudTrimChange, bool == 1 | key 66278 1", 1, 0, -10000},
+  "L:rudderTrimSelPos, number == 0 | L:rudTrimChange, bool == 1 | key 66278 1 | click after L:rudderTrimSelPos, number", 1, 0, -10000},
  {69657, "Rudder Trim, one position up", "",
   "L:rudderTrimSelPos, number == 1 | nokey 66279", 1, 0, -10000},
  {69664, "Ground power", "",
@@ -96,11 +97,11 @@ constexpr Row VC_TABLE[] = {
  {69669, "Inverter 1/2 meters selector", "",
   "L:Inverter_MeterSel_pos, number toggles", 1, 0, 10000},
  {69670, "Auto Pilot Reset", "",
-  "L:APresetOnOff, number == 1 | key 65791 1 | key 65819 1 | key 65814 1 | key 65816 0 | L:AP_AIL_SWITCH, bool == 0", 1, 0, 10000},
+  "L:APresetOnOff, number == 1 | click before L:APresetOnOff, number | key 65791 1 | key 65819 1 | key 65814 1 | key 65816 0 | L:AP_AIL_SWITCH, bool == 0", 1, 0, 10000},
  {69671, "attitude indicator action", "set L:AIpitch,number=0 | set L:AIbank,number=0",
   "L:AIpitch,number == 500 | L:AIbank,number == 1800", 0, 0, 0},
  {69672, "airbrake switch, one position up", "",
-  "L:Dive_brake_switch, number == 1 | key 65786 8191 | L:Dive_brake_switch_pos, number == 50", 3, 0, -8000},
+  "L:Dive_brake_switch, number == 1 | key 65786 8191 | L:Dive_brake_switch_pos, number == 50 | click after L:Dive_brake_switch, number", 3, 0, -8000},
  {69673, "airbrake switch, one position down", "",
   "L:Dive_brake_switch, number == 0 | nokey 65786", 3, 0, -8000},
  {69680, "low/high altitude switch", "",
@@ -180,7 +181,7 @@ constexpr Row VC_TABLE[] = {
  {69735, "inverter 2 test switch", "",
   "L:Lightpan_inv2_test,bool == 1 | L:GroundTestPos, number == 2", 2, 0, 10000},
  {69736, "Autopilot TRACK switch", "ev 69745",
-  "L:AP_TRACK_SWITCH, bool == 1 | key 65811 1", 1, 0, 10000},
+  "L:AP_TRACK_SWITCH, bool == 1 | key 65811 1 | click after L:AP_TRACK_SWITCH, bool", 1, 0, 10000},
  {69737, "Autopilot GLIDE switch", "",
   "L:AP_GLIDE_SWITCH, bool == 0 | L:AP_GLIDE_SWITCH_POS, bool == 0 | key 65814 1 | key 65811 1", 1, 0, 10000},
  {69744, "Autopilot POWER switch", "",
@@ -188,7 +189,7 @@ constexpr Row VC_TABLE[] = {
  {69745, "Autopilot aileron channel switch", "",
   "L:AP_AIL_SWITCH, bool == 0 | L:AP_AIL_SWITCH_POS, bool == 0", 1, 0, 10000},
  {69746, "Autopilot rudder channel switch", "",
-  "L:AP_RUD_SWITCH, bool == 1 | L:AP_RUD_SWITCH_POS, bool == 1", 1, 0, 10000},
+  "L:AP_RUD_SWITCH, bool == 1 | L:AP_RUD_SWITCH_POS, bool == 1 | click after L:AP_RUD_SWITCH, bool", 1, 0, 10000},
  {69747, "Autopilot elevator channel switch", "",
   "L:AP_ELV_SWITCH, bool == 1 | L:AP_ELV_SWITCH_POS, bool == 1", 1, 0, 10000},
  {69748, "Autopilot BOMB switch", "",
@@ -196,7 +197,7 @@ constexpr Row VC_TABLE[] = {
  {69749, "Autopilot ALT switch", "ev 69751",
   "L:AP_ALT_SWITCH, bool == 1 | key 65808 1 | key 66124", 1, 0, 10000},
  {69750, "Autopilot ENGAGE switch", "",
-  "L:AP_ENGAGE_SWITCH, bool == 1 | L:AP_ENGAGE_SWITCH_POS, bool == 1 | nokey 65792", 1, 0, 10000},
+  "L:AP_ENGAGE_SWITCH, bool == 1 | L:AP_ENGAGE_SWITCH_POS, bool == 1 | nokey 65792 | click after L:AP_ENGAGE_SWITCH, bool", 1, 0, 10000},
  {69751, "Autopilot elevator channel switch", "",
   "L:AP_ELV_SWITCH, bool == 0 | L:AP_ELV_SWITCH_POS, bool == 0", 1, 0, 10000},
  {69752, "Autopilot elevator channel switch", "",
@@ -206,7 +207,7 @@ constexpr Row VC_TABLE[] = {
  {69760, "Gear Down Button", "",
   "L:GearDownButton, bool == 1 | L:GearUpButton, bool == 0 | key 65700 1", 3, 0, -10000},
  {69761, "Flaps lever up/down", "",
-  "L:FlapLever Position, bool == 0 | key 65603 0", 3, 0, -10000},
+  "L:FlapLever Position, bool == 0 | click before L:FlapLever Position, bool | key 65603 0", 3, 0, -10000},
  {69762, "Marker beacon audio select/mute button", "",
   "key 66477 1 | frames 1 | L:Garmin_mkr_mute_led,bool == 1", 0, 0, 0},
  {69763, "Marker beacon sensitivity button", "",
@@ -318,7 +319,7 @@ constexpr Row VC_TABLE[] = {
  {69942, "canopy action (close if open)", "frames 72",
   "key 66389 0", 0, 0, 0},
  {69943, "Photoflash lever", "",
-  "L:Photoflash_lever_POS, bool == 0 | sc SimConnect_TransmitClientEvent(0, 63, 0,", 3, 0, -10000},
+  "L:Photoflash_lever_POS, bool == 0 | click before L:Photoflash_lever_POS, bool | sc SimConnect_TransmitClientEvent(0, 63, 0,", 3, 0, -10000},
  {69945, "canopy jettison lever", "",
   "L:Canopy_jettison_lever,bool == 1", 0, 0, 0},
  {69952, "Copilot intercom squelch level knob, increase", "set L:Garmin_rotary4_big,number=4",
@@ -376,7 +377,7 @@ constexpr Row EDGE_CASES[] = {
  {69672, "airbrake switch up at 2: no move, no sound, the brakes held out", "ev 69672 | ev 69672",
   "L:Dive_brake_switch, number == 2 | key 65786 0 | L:Dive_brake_switch_pos, number == 100", 0, 0, 0},
  {69673, "airbrake switch down to 1", "",
-  "L:Dive_brake_switch, number == 1 | key 65786 8191 | L:Dive_brake_switch_pos, number == 50", 3, 0, -8000},
+  "L:Dive_brake_switch, number == 1 | key 65786 8191 | L:Dive_brake_switch_pos, number == 50 | click after L:Dive_brake_switch, number", 3, 0, -8000},
  {69683, "top-to-belly transfer switch under a shut guard", "set L:Fuelpan_Topbelly_transfer_guard,bool=0",
   "L:Fuelpan_Topbelly_transfer_switch,bool unchanged", 3, 0, 3000},
  {69700, "port fuel cocks cover shut over a shut lever stays", "set L:Hydpan_port_fuelcocks,bool=0 | set L:PortFuelCocksCover,bool=0 | set L:portLPCockPos, number=0",
@@ -533,8 +534,15 @@ bool has_call(const bench::Bench& b, const std::string& text) {
     return false;
 }
 
+// Where in the module's writes since the mark a variable is first written (-1: never).
+long first_write(const std::vector<std::string>& log, const std::string& target) {
+    for (std::size_t i = 0; i < log.size(); ++i)
+        if (lower(log[i]).find("(>" + target) != std::string::npos) return static_cast<long>(i);
+    return -1;
+}
+
 void check(bench::Bench& b, const std::string& s, const std::map<std::string, double>& at_event,
-           const std::map<std::string, double>& snapshot_before, std::uint32_t id) {
+           const std::map<std::string, double>& snapshot_before, int sound) {
     if (step(b, s)) return;
     if (starts(s, "key ") || starts(s, "nokey ")) {
         const bool wanted = starts(s, "key ");
@@ -555,6 +563,20 @@ void check(bench::Bench& b, const std::string& s, const std::map<std::string, do
         EXPECT_FALSE(has_call(b, s.substr(5))) << s;
     } else if (starts(s, "shown ") || starts(s, "hidden ") || starts(s, "text ")) {
         element_check(b, s);
+    } else if (starts(s, "click before ") || starts(s, "click after ")) {
+        const bool first = starts(s, "click before ");
+        std::string var = lower(s.substr(first ? 13 : 12));
+        var = var.substr(0, var.find(',')) + ",";
+        const auto log = b.calculator_log();
+        const long click = first_write(log, "l:tarmelon_click" + std::to_string(sound) + ",");
+        const long written = first_write(log, var);
+        ASSERT_GE(click, 0) << s;
+        ASSERT_GE(written, 0) << s;
+        if (first) {
+            EXPECT_LT(click, written) << s;
+        } else {
+            EXPECT_GT(click, written) << s;
+        }
     } else if (s == "nothing") {
         const auto moved = changed(snapshot_before, snapshot(b));
         EXPECT_TRUE(moved.empty()) << moved.front();
@@ -584,14 +606,6 @@ void check(bench::Bench& b, const std::string& s, const std::map<std::string, do
             EXPECT_EQ(seen, want) << s << " (was " << was << ", now " << now << ")";
         }
     }
-    (void)id;
-}
-
-// Where in the module's writes since the mark a variable is first written (-1: never).
-long first_write(const std::vector<std::string>& log, const std::string& target) {
-    for (std::size_t i = 0; i < log.size(); ++i)
-        if (lower(log[i]).find("(>" + target) != std::string::npos) return static_cast<long>(i);
-    return -1;
 }
 
 // The click as the simulator hears it: each trigger that becomes 1 finds its pan already
@@ -645,7 +659,7 @@ void run_rows(const Row (&rows)[N]) {
         b.mark();
         b.key(row.id);
         check_sound(b, row);
-        for (const std::string& s : effect) check(b, s, at_event, snapshot_before, row.id);
+        for (const std::string& s : effect) check(b, s, at_event, snapshot_before, row.sound);
         b.frames(1);
     }
 }
