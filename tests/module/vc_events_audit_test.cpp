@@ -17,7 +17,8 @@
 //   shown G N, hidden G N, text G N == S   element N of gauge G after its last update
 //   click before VAR, click after VAR   the row's click is written before (after) VAR
 //   nothing           no variable moved and no key event but the click spot's own
-//   frames N, ev ID, set VAR=V, token N=V  steps in between (ev: another click spot)
+//   frames N, ev ID, set VAR=V, token N=V, start STATE   steps in between (ev: another
+//                     click spot; start: the bench's start state, reached as a pilot does)
 // Sound n/p: click n at pan p, the other two silent (n2: a second click at the same pan);
 // 0: no click at all.
 #include <cmath>
@@ -424,6 +425,14 @@ constexpr Row EDGE_CASES[] = {
   "key 66042 358", 0, 0, 0},
  {69975, "left canopy handle with the canopy moving: held", "set L:Canopy_Handle_L,bool=1 | set A:CANOPY OPEN, percent=50",
   "L:Canopy_Handle_L,bool == 1 | nokey 66389", 0, 0, 0},
+ {69929, "Engine 1 Push Start, engine stopped, master, ignition and start switch on", "start cold-and-dark | set L:Engine1_MasterPos, bool=1 | set L:Engine1_Ignition, bool=1 | set L:EngStart_startSwitch, bool=1 | set L:ElecStartVolts, number=124",
+  "L:Eng1PushStart, bool == 1 | key 66300 1 | L:ElecStartVolts, number == 123", 0, 0, 0},
+ {69929, "Engine 1 Push Start pressed again: released, no start", "",
+  "L:Eng1PushStart, bool == 0 | nokey 66300", 0, 0, 0},
+ {69936, "Engine 2 Push Start with the volts at 114: no start", "set L:Engine2_MasterPos, bool=1 | set L:Engine2_Ignition, bool=1 | set L:EngStart2_startSwitch, bool=1 | set L:ElecStartVolts, number=114 | set L:Eng2PushStart, bool=0",
+  "L:Eng2PushStart, bool == 1 | nokey 66301 | L:ElecStartVolts, number == 114", 0, 0, 0},
+ {69936, "Engine 2 Push Start at 115 volts", "set L:Eng2PushStart, bool=0 | set L:ElecStartVolts, number=115",
+  "L:Eng2PushStart, bool == 1 | key 66301 1 | L:ElecStartVolts, number == 114", 0, 0, 0},
 };
 // clang-format on
 
@@ -493,6 +502,8 @@ bool step(bench::Bench& b, const std::string& s) {
     } else if (starts(s, "set ")) {
         const auto [var, value] = assignment(s.substr(4));
         b.set(var, value);
+    } else if (starts(s, "start ")) {
+        b.start(s.substr(6));
     } else if (starts(s, "token ")) {
         const auto [id, value] = assignment(s.substr(6));
         b.set_token(static_cast<int>(number(id)), value);
