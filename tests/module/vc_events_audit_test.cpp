@@ -4,8 +4,9 @@
 // the next frame), with its own click sound and pan or none, and every id in the custom range
 // that no click spot sends leaves the cockpit as it was.
 //
-// One cockpit, ready on the ground with the radio stack's window open, takes the rows in
-// turn. A row may first bring the cockpit to where its routine shows its effect ("before":
+// One cockpit, ready on the ground with the external-lights, autopilot, gear and radio
+// panels drawn (their gauges finish some controls' work on their next update), takes the
+// rows in turn. A row may first bring the cockpit to where its routine shows its effect ("before":
 // other click spots, a simulator value, frames); its effect is then checked step by step:
 //   VAR == V          the variable reads V
 //   VAR toggles       0 became 1, anything else 0 (against its value just before the event)
@@ -42,8 +43,6 @@ struct Row {
     const char* effect;  // the checks, " | " between them
     int sound, sound2, pan;
 };
-
-constexpr const char* SL30 = "RadioGPS_SL30";
 
 // clang-format off
 constexpr Row VC_TABLE[] = {
