@@ -15,7 +15,8 @@
 //   key ID [PARAM]    the key event was sent (with that parameter)
 //   nokey ID          it was not
 //   sc TEXT, nosc TEXT  a SimConnect call containing TEXT was made, or none
-//   shown G N, hidden G N, text G N == S   element N of gauge G after its last update
+//   shown G N, hidden G N, text G N == S, drawn G N, undrawn G N   element N of gauge G
+//                     after its last update (drawn: an icon's frame is not negative)
 //   click before VAR, click after VAR   the row's click is written before (after) VAR
 //   nothing           no variable moved and no key event but the click spot's own
 //   frames N, ev ID, set VAR=V, token N=V, start STATE   steps in between (ev: another
@@ -87,7 +88,7 @@ constexpr Row VC_TABLE[] = {
  {69657, "Rudder Trim, one position up", "",
   "L:rudderTrimSelPos, number == 1 | nokey 66279", 1, 0, -10000},
  {69664, "Ground power", "",
-  "L:TarmelonGroundPower, bool toggles | L:GPUtugged, bool == 1 | sc SimConnect_AICreateSimulatedObject(\"VK_Tarmelon_GPU\"", 2, 0, -10000},
+  "L:TarmelonGroundPower, bool toggles | L:GPUtugged, bool == 1 | sc SimConnect_AICreateSimulatedObject(\"VK_Tarmelon_GPU\" | sc SimConnect_AICreateSimulatedObject(\"VK_Tarmelon_BCU\"", 2, 0, -10000},
  {69665, "No.2 Generator On/Off", "",
   "L:GEN2OnOffPos, number toggles", 1, 0, 10000},
  {69666, "No.1 Generator On/Off", "",
@@ -245,9 +246,9 @@ constexpr Row VC_TABLE[] = {
  {69785, "Annunicator test button", "",
   "frames 1 | L:Garmin_lo_led,bool == 1 | L:Garmin_pilot_led, bool == 1 | L:Garmin_O, bool == 1 | ev 69785", 0, 0, 0},
  {69888, "GPS Home button", "",
-  "L:GTN6XX_HOME_BUTTON, bool toggles | L:GTN6XX_HOME_BUTTON_POS, bool == 1 | key 66620 0", 0, 0, 0},
+  "L:GTN6XX_HOME_BUTTON, bool toggles | L:GTN6XX_HOME_BUTTON_POS, bool == 1 | key 66620 0 | frames 1 | drawn RadioGPS_GTN6XX 12 | undrawn RadioGPS_GTN6XX 4", 0, 0, 0},
  {69889, "GPS Direct-To button", "",
-  "L:GTN6XX_DCT_BUTTON, bool toggles | L:GTN6XX_DCT_BUTTON_POS, bool == 1 | key 66617 1", 0, 0, 0},
+  "L:GTN6XX_DCT_BUTTON, bool toggles | L:GTN6XX_DCT_BUTTON_POS, bool == 1 | key 66617 1 | frames 1 | drawn RadioGPS_GTN6XX 4 | undrawn RadioGPS_GTN6XX 12 | shown RadioGPS_GTN6XX 67", 0, 0, 0},
  {69890, "nav/com Frequency flip/flop button", "",
   "key 66444", 0, 0, 0},
  {69891, "nav/com COM radio button", "ev 69892 | frames 1",
@@ -374,6 +375,8 @@ constexpr Row EDGE_CASES[] = {
   "L:Lights_ident_POS, number == 2 | key 66239 1", 3, 0, -10000},
  {69648, "flare jettison guard shut again", "set L:Tarmelon_Trimpan_flarejetguard,bool=1",
   "L:Tarmelon_Trimpan_flarejetguard,bool == 0 | L:Flare_Switch_POS, number == 0", 1, 0, -10000},
+ {69664, "Ground power a second time: units already there", "ev 69664",
+  "L:TarmelonGroundPower, bool toggles | L:GPUtugged, bool == 1 | nosc SimConnect_AICreateSimulatedObject", 2, 0, -10000},
  {69672, "airbrake switch up at 2: no move, no sound, the brakes held out", "ev 69672 | ev 69672",
   "L:Dive_brake_switch, number == 2 | key 65786 0 | L:Dive_brake_switch_pos, number == 100", 0, 0, 0},
  {69673, "airbrake switch down to 1", "",
@@ -529,7 +532,11 @@ void element_check(const bench::Bench& b, const std::string& s) {
     const std::string gauge = s.substr(sp1 + 1, sp2 - sp1 - 1);
     const int index = static_cast<int>(number(s.substr(sp2 + 1)));
     const bench::ElementState e = b.element(gauge, index);
-    if (kind == "shown") {
+    if (kind == "drawn") {
+        EXPECT_GE(e.frame, 0) << s;
+    } else if (kind == "undrawn") {
+        EXPECT_LT(e.frame, 0) << s;
+    } else if (kind == "shown") {
         EXPECT_FALSE(e.hidden) << s;
     } else if (kind == "hidden") {
         EXPECT_TRUE(e.hidden) << s;
@@ -571,7 +578,8 @@ void check(bench::Bench& b, const std::string& s, const std::map<std::string, do
         EXPECT_TRUE(has_call(b, s.substr(3))) << s;
     } else if (starts(s, "nosc ")) {
         EXPECT_FALSE(has_call(b, s.substr(5))) << s;
-    } else if (starts(s, "shown ") || starts(s, "hidden ") || starts(s, "text ")) {
+    } else if (starts(s, "shown ") || starts(s, "hidden ") || starts(s, "text ") || starts(s, "drawn ") ||
+               starts(s, "undrawn ")) {
         element_check(b, s);
     } else if (starts(s, "click before ") || starts(s, "click after ")) {
         const bool first = starts(s, "click before ");
