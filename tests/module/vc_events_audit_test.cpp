@@ -436,6 +436,14 @@ constexpr Row EDGE_CASES[] = {
  {69936, "Engine 2 Push Start at 115 volts", "set L:Eng2PushStart, bool=0 | set L:ElecStartVolts, number=115",
   "L:Eng2PushStart, bool == 1 | key 66301 1 | L:ElecStartVolts, number == 114", 0, 0, 0},
 };
+
+// In flight, the gear buttons move the gear.
+constexpr Row IN_FLIGHT[] = {
+ {69760, "Gear Down Button in flight", "start cruise",
+  "L:GearDownButton, bool == 1 | L:GearUpButton, bool == 0 | key 65700 1", 3, 0, -10000},
+ {69753, "Gear UP Button in flight above 74 knots", "",
+  "L:GearUpButton, bool == 1 | L:GearDownButton, bool == 0 | key 65700 0", 3, 0, -10000},
+};
 // clang-format on
 
 constexpr std::uint32_t FIRST_CUSTOM = 69632;
@@ -691,6 +699,8 @@ TEST(VcEvents, EveryClickSpotDoesItsOwnControlsWorkWithItsOwnSound) { run_rows(V
 // The routines' other branches: a control held by its guard or its state, a sound only
 // when the control moves, the limits of a selector.
 TEST(VcEvents, ClickSpotsHeldByTheirGuardsOrLimits) { run_rows(EDGE_CASES); }
+
+TEST(VcEvents, GearButtonsInFlight) { run_rows(IN_FLIGHT); }
 
 TEST(VcEvents, IdsNoClickSpotSendsDoNothing) {
     std::set<std::uint32_t> listed;
