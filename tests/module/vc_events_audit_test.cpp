@@ -381,6 +381,10 @@ constexpr Row EDGE_CASES[] = {
   "L:Dive_brake_switch, number == 2 | key 65786 0 | L:Dive_brake_switch_pos, number == 100", 0, 0, 0},
  {69673, "airbrake switch down to 1", "",
   "L:Dive_brake_switch, number == 1 | key 65786 8191 | L:Dive_brake_switch_pos, number == 50 | click after L:Dive_brake_switch, number", 3, 0, -8000},
+ {69699, "battery switch under its shut guard: held", "set L:Hydpan_batteryguard,bool=0",
+  "L:Hydpan_aircraft_battery,bool unchanged | L:AircraftBattPos, number == 3", 0, 0, 0},
+ {69698, "battery switch guard lifted", "",
+  "L:Hydpan_batteryguard,bool == 1 | L:AircraftBattPos, number == 2", 0, 0, 0},
  {69683, "top-to-belly transfer switch under a shut guard", "set L:Fuelpan_Topbelly_transfer_guard,bool=0",
   "L:Fuelpan_Topbelly_transfer_switch,bool unchanged", 3, 0, 3000},
  {69700, "port fuel cocks cover shut over a shut lever stays", "set L:Hydpan_port_fuelcocks,bool=0 | set L:PortFuelCocksCover,bool=0 | set L:portLPCockPos, number=0",
@@ -727,8 +731,9 @@ TEST(VcEvents, IdsNoClickSpotSendsDoNothing) {
     }
 }
 
-// The three click-sound events sound their click and nothing else.
-TEST(VcEvents, ClickSoundEventsSoundTheirClick) {
+// The three click-sound events sound their click and nothing else; a click spot's event
+// parameter changes nothing in what it does.
+TEST(VcEvents, ClickSoundEventsAndTheEventParameter) {
     bench::Bench b;
     scenario::settle(b);
     for (int n = 1; n <= 3; ++n) {
@@ -744,6 +749,15 @@ TEST(VcEvents, ClickSoundEventsSoundTheirClick) {
         const auto moved = changed(before, snapshot(b));
         EXPECT_EQ(moved.size(), 1u);
         EXPECT_EQ(b.key_log().size(), 1u);
+    }
+    for (const std::uint32_t param : {0u, 1u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(param);
+        quiet_triggers(b);
+        const double taxi = b.get("L:Lights_taxi_POS, bool");
+        b.key(69632, param);
+        EXPECT_EQ(b.get("L:Lights_taxi_POS, bool"), taxi > 0 ? 0 : 1);
+        EXPECT_EQ(b.get("L:Tarmelon_Click2, number"), 1);
+        EXPECT_EQ(b.get("L:Tarmelon_Click2Pan, number"), -10000);
     }
 }
 
@@ -791,23 +805,4 @@ TEST(VcEvents, ClickSpotsOfOneControlDoTheSame) {
             }
         }
     }
-}
-
-// The battery lever's click spot moves it only while its guard is up; the guard's spot
-// lifts and lowers the guard.
-TEST(VcEvents, BatteryLeverFollowsItsGuard) {
-    bench::Bench b;
-    scenario::settle(b);
-    const double guard = b.get("L:Hydpan_batteryguard,bool");
-    if (guard == 0) b.key(69698);
-    ASSERT_EQ(b.get("L:Hydpan_batteryguard,bool"), 1);
-    const double lever = b.get("L:Hydpan_aircraft_battery,bool");
-    b.key(69699);
-    EXPECT_NE(b.get("L:Hydpan_aircraft_battery,bool"), lever);
-    b.key(69699);
-    EXPECT_EQ(b.get("L:Hydpan_aircraft_battery,bool"), lever);
-    b.key(69698);
-    EXPECT_EQ(b.get("L:Hydpan_batteryguard,bool"), 0);
-    b.key(69699);
-    EXPECT_EQ(b.get("L:Hydpan_aircraft_battery,bool"), lever);
 }
