@@ -312,7 +312,7 @@ constexpr Row VC_TABLE[] = {
  {69938, "yoke camera button", "",
   "L:Tarmelon_Yoke_Camera,bool == 1 | key 66049 9", 3, 0, 0},
  {69939, "flare button", "set L:ChaffFlareArm, bool=1",
-  "L:FlareButtonSwitch, bool == 1 | key 66049 5 | key 66049 6 | set L:ChaffFlareArm, bool=0 | frames 60 | L:FlareButtonSwitch, bool == 0", 0, 0, 0},
+  "L:FlareButtonSwitch, bool == 1 | key 66049 5 | key 66049 6 | set L:ChaffFlareArm, bool=0", 0, 0, 0},
  {69940, "yoke press-to-transmit", "",
   "L:Tarmelon_Yoke_PushTransmit,bool toggles | key 65564 0", 0, 0, 0},
  {69941, "canopy handles (taxi prop)", "ev 69975 | ev 69976",
