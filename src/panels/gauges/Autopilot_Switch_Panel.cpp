@@ -12,35 +12,35 @@
 namespace tarmelon {
 
 namespace {
-constexpr Click PANEL_CLICK{1, 10000};  // every switch but the dimmers, airspeed hold and NAV/GPS
+constexpr Click PANEL_CLICK{1, 10000};  // every switch but the dimmers, airspeed hold and NAV/GPS, after the change
 }  // namespace
 
 sdk::GBOOL TM_STDCALL ap_aileron_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_aileron_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_aileron_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_elevator_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_elevator_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_elevator_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_rudder_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_rudder_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_rudder_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_alt_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_alt_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_alt_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_bomb_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_bomb_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_bomb_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_engage_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_engage_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_engage_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_glide_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_glide_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_glide_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_power_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_power_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_power_switch_click, PANEL_CLICK>(at, flags);
 }
 sdk::GBOOL TM_STDCALL ap_track_switch_mouse(sdk::PIXPOINT* at, sdk::FLAGS32 flags) {
-    return on_click<ap_track_switch_click, PANEL_CLICK>(at, flags);
+    return on_click_then_sound<ap_track_switch_click, PANEL_CLICK>(at, flags);
 }
 
 namespace {
