@@ -8,7 +8,7 @@
 //
 // Checked through the run, every simulated second: no variable NaN or infinite, every
 // variable family of RANGES within its range, every icon drawn within its picture's frames,
-// every needle's value finite. Period by period: no growth in the host calls the module makes
+// every needle's value finite, every spring-back clock of SPRING_CLOCKS 1 to 18 ticks ahead. Period by period: no growth in the host calls the module makes
 // per simulated second, no bench fault. At the end: the values of CLOCKED agree between the
 // two runs, and the clocks themselves end together.
 //
@@ -83,6 +83,23 @@ const RangeRow RANGES[] = {
     {"fuel selector clock",                     "^L:fuelSelSwap_time_(cur|check)$",                      0,        4294967296.0},
     {"automatic fuel management status",        "^L:AutoFuelStatus$",                                    0,        2},
 };
+
+// The spring-back clocks of the selectors count 18 ticks of token 1 from the update that
+// armed them: after every update the next tick lies 1 to 18 ticks past the current one.
+struct SpringClockRow {
+    const char* current;
+    const char* next;
+};
+
+const SpringClockRow SPRING_CLOCKS[] = {
+    // current tick                              next tick
+    {"L:aileronTrimTemp_time_cur, number",       "L:aileronTrimTemp_time_check, number"},
+    {"L:rudderTrimTemp_time_cur, number",        "L:rudderTrimTemp_time_check, number"},
+    {"L:tailTrimTemp_time_cur, number",          "L:tailTrimTemp_time_check, number"},
+    {"L:cabinAirTemp_time_cur, number",          "L:cabinAirTemp_time_check, number"},
+    {"L:pitchKnobTemp_time_cur, number",         "L:pitchKnobTemp_time_check, number"},
+};
+constexpr double kSpringTicks = 18;
 
 bool finite(double v) { return std::isfinite(v); }
 
@@ -213,6 +230,11 @@ public:
                 if (e.updated && (e.kind == 1 || e.kind == 3) && (!finite(e.value) || !finite(e.y)))
                     ok &= report(g.name + " element " + std::to_string(i), "moved to no number", e.value, b);
             }
+        for (const SpringClockRow& clock : SPRING_CLOCKS) {
+            const double ahead = b.get(clock.next) - b.get(clock.current);
+            if (!(ahead >= 1 && ahead <= kSpringTicks))
+                ok &= report(clock.next, "is not 1 to 18 ticks past the current tick", ahead, b);
+        }
         ++run.checks;
         if (!ok) run.failed = true;
         return ok;
