@@ -141,6 +141,7 @@ const ClockedRow CLOCKED[] = {
     {"L:Tarmelon_Mist_Step, number",                  "604",    0,   "as the light layer"},
     {"L:Tarmelon_Mist_Light_External, number",        "604",    0,   "as the light layer"},
     {"L:Tarmelon_Mist_Heavy_External, number",        "604",    0,   "as the light layer"},
+    {"L:Garmin_pilot_led, bool",                      "604",    0,   "the 3-second annunciator test: lit at the 60 s reading, out at the 90 s"},
     {"L:aileronTrimSelPos, number",                   "1",      0,   "clicked, it springs back to centre on the next 18-tick check"},
     {"L:aileronTrimTemp_time_cur, number",            "1",      4,   "the tick of the last update: the runs end up to one slow frame apart"},
     {"L:cabinAirTemp_time_cur, number",               "1",      4,   "as the trim selector's"},
@@ -287,6 +288,8 @@ void act(bench::Bench& b, const std::string& what) {
         b.set("L:OxyPercentSwitch, bool", 1);
     } else if (what == "trim") {  // the aileron trim selector pushed to one side and let go
         b.set("L:aileronTrimSelPos, number", 0);
+    } else if (what == "annunciator test") {  // the audio panel's test button (window 1000)
+        b.click("RadioGPS_GMA340", 1270, 215, 0x20000000);
     } else if (what == "descend") {
         b.set("A:PLANE ALTITUDE, feet", kDescentFeet);
         b.set("A:INDICATED ALTITUDE, feet", kDescentFeet);
@@ -316,6 +319,9 @@ Run fly(double total, bool random_rates) {
     } plan[] = {
         {begin, "oxygen", false},
         {begin + 20, "trim", false},
+        // Read 2.5 s and 3.5 s after a press by the samples at 60 and 90 s: lit, then out.
+        {begin + 58, "annunciator test", false},
+        {begin + 87, "annunciator test", false},
         {descent, "descend", false},
         {end - 12, "demist", false},  // two steps of clearing before the end: level 5 of 7
         {end - 40, "trim", false},
@@ -469,6 +475,14 @@ int main(int argc, char** argv) {
                     ok = false;
                 }
         std::printf("%zu samples of the clocked values through the flight compared\n", fixed.samples.size());
+        // The flight did use the annunciator test's clock: lit 2.5 s after a press, out 3.5 s after.
+        std::size_t led = 0;
+        while (std::string(CLOCKED[led].variable) != "L:Garmin_pilot_led, bool") ++led;
+        if (fixed.samples.size() >= 3 && !(fixed.samples[1][led] == 1 && fixed.samples[2][led] == 0)) {
+            std::printf("%s read %g at 60 s and %g at 90 s, not 1 and 0\n", CLOCKED[led].variable, fixed.samples[1][led],
+                        fixed.samples[2][led]);
+            ok = false;
+        }
     }
     ok &= per_update_stays_per_update();
     std::printf("%s\n", ok ? "frame-rate independent" : "RANGE, GROWTH, FAULT, CLOCK OR VALUE DIFFERENCE");
