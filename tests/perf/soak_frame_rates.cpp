@@ -4,23 +4,27 @@
 // cruise burning fuel (the one-second transfers and the selector rotation), the oxygen on at
 // 100 % (a step every 15 seconds), a long spell above the canopy-misting height and a descent
 // (misting in 5-second steps, then the demist clearing it), a trim selector clicked (its
-// spring-back on the tick counter).
+// spring-back on the tick counter), the audio panel's annunciator test, the flight recorder
+// writing a line a second.
 //
 // Checked through the run, every simulated second: no variable NaN or infinite, every
 // variable family of RANGES within its range, every icon drawn within its picture's frames,
-// every needle's value finite, every spring-back clock of SPRING_CLOCKS 1 to 18 ticks ahead. Period by period: no growth in the host calls the module makes
-// per simulated second, no bench fault. At the end: the values of CLOCKED agree between the
-// two runs, and the clocks themselves end together.
+// every needle's value finite, every spring-back clock of SPRING_CLOCKS 1 to 18 ticks ahead.
+// Period by period: no growth in the host calls the module makes per simulated second, no
+// bench fault. Every 30 s and at the end: the values of CLOCKED agree between the two runs;
+// at the end the clocks themselves agree and the recording (RECORDED) is whole in both.
 //
 // Then a short check that what the cockpit does once per update stays once per update: the
-// cabin temperature needle and its setting step by the same amount per frame at 18 and at 72
-// frames a second, so at 72 they arrive in a quarter of the time.
+// cabin temperature needle and the cabin altitude needle step by the same amount per frame at
+// 18 and at 72 frames a second, so at 72 they arrive in a quarter of the time.
 //
 //   build/dev/bin/soak_frame_rates [SIMULATED_SECONDS]     (default an hour, 3600)
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <map>
 #include <random>
@@ -158,6 +162,60 @@ const ClockedRow CLOCKED[] = {
     {"L:RearTanksNeedleVC, number",                   "604",    5,   "as the port wing"},
 };
 
+// ---- the flight recorder -------------------------------------------------------------------
+// The recorder is on: it appends a line a second to each quantity's file and counts whole
+// minutes in its summary, on window timers that run on simulated time. Nothing may be lost at
+// any frame rate. Its timers run from the moment the recording started, a fraction of a second
+// off the whole seconds, and the runs end up to a fifth of a second apart, so one timer
+// expiry more or less is allowed. Linux builds: on Windows the bench's window timers are the
+// system's own.
+struct RecordedRow {
+    const char* file;  // in the recording's folder; "FlightDuration" is the summary's minutes
+    double tolerance;
+};
+
+const RecordedRow RECORDED[] = {
+    // file                 tolerance
+    {"GeForce.txt",         1},
+    {"Height.txt",          1},
+    {"indspeed.txt",        1},
+    {"truespeed.txt",       1},
+    {"fuelfloweng1.txt",    1},
+    {"fuelfloweng2.txt",    1},
+    {"FlightDuration",      1},
+};
+
+#if !defined(_WIN32)
+constexpr bool kRecorder = true;
+#else
+constexpr bool kRecorder = false;
+#endif
+
+std::filesystem::path aircraft_folder(const bench::Bench& b) {
+    return std::filesystem::path(b.options().root) / "SimObjects" / "Airplanes" / "VK_Tarmelon";
+}
+
+// What the recording holds: lines per file, and the summary's minutes. -1 for what is missing.
+std::map<std::string, double> recorded(const bench::Bench& b) {
+    std::map<std::string, double> out;
+    for (const RecordedRow& row : RECORDED) out[row.file] = -1;
+    const auto analysis = aircraft_folder(b) / "panel" / "FlightAnalysis";
+    std::error_code error;
+    for (const auto& folder : std::filesystem::directory_iterator(analysis, error)) {
+        for (const RecordedRow& row : RECORDED) {
+            std::ifstream in(folder.path() / row.file);
+            if (!in) continue;
+            double lines = 0;
+            for (std::string line; std::getline(in, line);) ++lines;
+            out[row.file] = lines;
+        }
+        std::ifstream summary(folder.path() / "staticdata.txt");
+        for (std::string line; std::getline(summary, line);)
+            if (line.rfind("FlightDuration=", 0) == 0) out["FlightDuration"] = std::atof(line.c_str() + 15);
+    }
+    return out;
+}
+
 // ---- the run -------------------------------------------------------------------------------
 
 // CLOCKED is read every kSampleSeconds through the flight as well as at its end, at the
@@ -170,6 +228,7 @@ struct Run {
     double token604 = 0, token1 = 0;
     std::map<std::string, double> clocked;
     std::vector<std::vector<double>> samples;  // per sample, CLOCKED's values in its order
+    std::map<std::string, double> recording;   // RECORDED's counts at the end
     bool failed = false;
     long checks = 0;
 };
@@ -300,6 +359,12 @@ void act(bench::Bench& b, const std::string& what) {
 
 Run fly(double total, bool random_rates) {
     bench::Bench b;
+    if (kRecorder) {
+        std::filesystem::create_directories(aircraft_folder(b) / "panel" / "FlightAnalysis");
+        std::ofstream(aircraft_folder(b) / "aircraft.cfg") << "[General]\nFlightDataRecording=Active\n";
+        b.unload();
+        b.load();  // the recorder's option is read at load
+    }
     b.start_cruise(kCruiseFeet, 300);
     for (std::uint32_t w = 100; w <= 1900; w += 100) b.window("open", w);
     b.seconds(10);
@@ -383,6 +448,7 @@ Run fly(double total, bool random_rates) {
     run.token604 = b.token(604);
     run.token1 = b.token(1);
     for (const ClockedRow& row : CLOCKED) run.clocked[row.variable] = b.get(row.variable);
+    if (kRecorder) run.recording = recorded(b);
     return run;
 }
 
@@ -461,6 +527,15 @@ int main(int argc, char** argv) {
         const bool same = std::fabs(a - c) <= row.tolerance;
         std::printf("%-44s token %-3s fixed %12.3f random %12.3f %s\n", row.variable, row.clock, a, c,
                     same ? "" : "DIFFERENT");
+        ok &= same;
+    }
+    for (const RecordedRow& row : RECORDED) {
+        if (!kRecorder) break;
+        const double a = fixed.recording.at(row.file), c = random.recording.at(row.file);
+        // An hour records a line a second and a minute a minute: the files must be there and full.
+        const double wanted = std::string(row.file) == "FlightDuration" ? std::floor(total / 60) : std::floor(total);
+        const bool same = std::fabs(a - c) <= row.tolerance && a >= wanted && c >= wanted;
+        std::printf("recorded %-34s fixed %12.0f random %12.0f %s\n", row.file, a, c, same ? "" : "DIFFERENT OR SHORT");
         ok &= same;
     }
     if (fixed.samples.size() != random.samples.size()) {
