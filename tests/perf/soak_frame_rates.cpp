@@ -15,8 +15,9 @@
 // at the end the clocks themselves agree and the recording (RECORDED) is whole in both.
 //
 // Then a short check that what the cockpit does once per update stays once per update: the
-// cabin temperature needle and the cabin altitude needle step by the same amount per frame at
-// 18 and at 72 frames a second, so at 72 they arrive in a quarter of the time.
+// cabin temperature needle, the cabin altitude needle and the hydraulic pump pressure step by
+// the same amount per frame at 18 and at 72 frames a second, so at 72 they arrive in a quarter
+// of the time.
 //
 //   build/dev/bin/soak_frame_rates [SIMULATED_SECONDS]     (default an hour, 3600)
 #include <algorithm>
@@ -491,6 +492,30 @@ Stepped descent_steps(int fps, int frames) {
     return {b.get("L:CabinAltNeedleVC, number"), b.sim_seconds() - from};
 }
 
+// With both throttle levers pulled back past the idle gate the HP cocks shut and the engines
+// run down (in seconds, the simulated engines' own time); once an engine is below 20 % its
+// hydraulic pump bleeds 50 PSI an update. From 2750 PSI the main pressure reads 0 after 55
+// updates, the same number of frames at 18 and at 72 frames a second.
+Stepped pump_bleed(int fps) {
+    bench::Bench b;
+    b.start("ready");
+    b.set_frame_rate(fps);
+    b.seconds(5);  // the pumps at their top, 2750 PSI
+    const double full = b.get("L:HydrNeedleVC, number");
+    b.set("L:Throttle1Position, number", 0);
+    b.set("L:Throttle2Position, number", 0);
+    int frames = 0;
+    double falling_since = -1;
+    for (int f = 0; f < 120 * fps; ++f) {
+        b.frames(1);
+        const double needle = b.get("L:HydrNeedleVC, number");
+        if (falling_since < 0 && needle < full) falling_since = b.sim_seconds();
+        if (falling_since >= 0) ++frames;
+        if (needle == 0) break;
+    }
+    return {static_cast<double>(frames), falling_since < 0 ? 0 : b.sim_seconds() - falling_since};
+}
+
 bool per_update_stays_per_update() {
     bool ok = true;
     const auto compare = [&ok](const char* what, int frames, const Stepped& slow, const Stepped& fast, double wanted) {
@@ -501,6 +526,10 @@ bool per_update_stays_per_update() {
     // 30 updates raise the setting to 30 (target 250) and the needle by 5 an update: 150.
     compare("cabin temperature needle", 30, hot_cold_steps(18, 30), hot_cold_steps(72, 30), 150);
     compare("cabin altitude needle", 180, descent_steps(18, 180), descent_steps(72, 180), 289);
+    const Stepped slow = pump_bleed(18), fast = pump_bleed(72);
+    std::printf("hydraulic pressure from full to 0: %g frames at 18 fps (%.2f s), %g at 72 fps (%.2f s)\n", slow.needle,
+                slow.seconds, fast.needle, fast.seconds);
+    ok &= slow.needle == 55 && fast.needle == 55 && std::fabs(fast.seconds * 4 - slow.seconds) < 1e-6;
     return ok;
 }
 
