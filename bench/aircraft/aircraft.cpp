@@ -41,6 +41,7 @@ const sim::System* const kSystems[] = {
     &sim::kNavaids,
     &sim::kAutopilot,
     &sim::kTransponder,
+    &sim::kFlying,
 };
 
 const sim::KeyRow* key_row(std::uint32_t id) {

@@ -4,7 +4,7 @@
 //
 // One file per simulated system in this folder (electrical.cpp, engines.cpp, fuel.cpp,
 // gear.cpp, controls.cpp, lights.cpp, canopy.cpp, photoflash.cpp, cabin.cpp, radios.cpp, transponder.cpp, navaids.cpp,
-// world.cpp, flight.cpp), each a table of its values at
+// world.cpp, flight.cpp, flying.cpp), each a table of its values at
 // rest, its tokens, the key events and simulator events it answers and its dynamics;
 // aircraft.cpp routes to them.
 #pragma once
@@ -58,6 +58,7 @@ struct Memory {
     bool ambient_temperature_set = false;
     bool ambient_pressure_set = false;
     GpsMemory gps;
+    bool flying = false;  // the bench flies the aircraft itself (flying.cpp)
 };
 }  // namespace sim
 
@@ -68,6 +69,9 @@ public:
     // At rest on the ground, engines off, battery 24 V.
     void reset();
     void step(double dt_seconds);
+    // From now on the aircraft flies itself (flying.cpp): it rolls, lifts off, climbs,
+    // descends and lands with its engines, controls and attitude.
+    void set_flying(bool on) { memory_.flying = on; }
 
     // Applies a simulator key event; false when the aircraft has no reaction to it.
     bool apply_key(std::uint32_t id, std::uint32_t parameter);

@@ -95,5 +95,6 @@ extern const System kGps;
 extern const System kWorld;
 extern const System kFlight;
 extern const System kAutopilot;
+extern const System kFlying;
 
 }  // namespace bench::sim

@@ -11,6 +11,8 @@
 // the turn coordinator ball (token 69), A:RADIO HEIGHT (0 ft, standing on the runway),
 // A:VERTICAL SPEED (0 feet per second), A:PITOT ICE PCT (0 %) and P:SIMULATION RATE (1).
 // Moved by: nothing but scripts (`set`, `token N VALUE`): the aircraft does not fly.
+// (Unless the bench flies it, --fly: then flying.cpp moves its altitude, speed, pitch and
+// ground contact.)
 #include "systems.h"
 
 namespace bench::sim {

@@ -29,6 +29,7 @@ constexpr const char* kUsage =
     "  --no-simconnect-library  there is no SimConnect library at all (Linux)\n"
     "  --simconnect-silent  the connection opens and every call succeeds, but the simulator never answers\n"
     "  --late-toggles   the simulator applies the master battery, alternator and light toggles a frame late\n"
+    "  --fly            the bench aircraft flies itself: rolls with thrust, lifts off, climbs, descends, lands\n"
     "  --serve PORT     the workbench: the bench in a browser at http://127.0.0.1:PORT/ (0: any free port),\n"
     "                   until Ctrl-C; the SCRIPTs run on it first\n"
     "   or: tarmelon-bench plot FOLDER [--output FILE.svg]\n"
@@ -132,6 +133,7 @@ int main(int argc, char** argv) {
             else if (arg == "--no-simconnect-library") options.simconnect_library = false;
             else if (arg == "--simconnect-silent") options.simconnect_silent = true;
             else if (arg == "--late-toggles") options.late_toggles = true;
+            else if (arg == "--fly") options.flying = true;
             else if (arg == "--serve") {
                 auto n = bench::parse_integer(value("--serve"));
                 if (!n || *n < 0 || *n > 65535) return usage_error("--serve takes a port number 0 to 65535");

@@ -35,6 +35,7 @@ Bench::Bench(Options options) : impl_(std::make_unique<Impl>()) {
         options.module_path = (fs::path(executable_dir()) / default_module_file_name()).string();
     impl_->options = options;
     impl_->aircraft.reset();
+    impl_->aircraft.set_flying(options.flying);
     set_active_bench(impl_.get());
     try {
         ConsoleCapture capture(impl_->console_lines, impl_->console_pending);

@@ -28,6 +28,10 @@ struct Options {
     // 66379, 66579) one frame late: the aircraft changes at the end of the next frame, so
     // the module's next update still reads the old state. Handlers see the event at once.
     bool late_toggles = false;
+    // true: the bench aircraft flies itself (bench/aircraft/flying.cpp): it rolls with its
+    // engines' thrust, lifts off when rotated, climbs and descends with its attitude and
+    // lands on the runway; false: it stays where scripts put it.
+    bool flying = false;
 };
 
 // A bad script command or argument (exit status 2).

@@ -123,7 +123,8 @@ std::vector<std::string> recordings(const std::string& root) {
     return out;
 }
 
-void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root, int& port) {
+// Only this computer, and only JSON for what changes something.
+void guard_routes(httplib::Server& svr, int& port) {
     svr.set_pre_routing_handler([&port](const httplib::Request& req, httplib::Response& res) {
         if (!local_host(req.get_header_value("Host"), port)) {
             reply(res, 403, {{"error", "the workbench answers only to 127.0.0.1 and localhost"}});
@@ -135,7 +136,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         }
         return httplib::Server::HandlerResponse::Unhandled;
     });
+}
 
+// The page's files, the layout, the state and the live updates.
+void page_routes(httplib::Server& svr, Session& session) {
     svr.Get(R"(/[a-z_]*(\.[a-z]+)?)", [](const httplib::Request& req, httplib::Response& res) {
         const Asset* a = find_asset(req.path);
         if (a == nullptr) {
@@ -167,7 +171,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return sink.write(message.data(), message.size());
         });
     });
+}
 
+// What the page reads: variables, tooltips, the flight recordings.
+void reading_routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root) {
     svr.Get("/api/variables", handler([&session](const httplib::Request& req) {
         const std::string filter = lower(req.get_param_value("filter"));
         if (filter.size() > kMaxName) throw RequestError{400, "the filter is too long"};
@@ -220,7 +227,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         }
         res.set_content(svg, "image/svg+xml");
     });
+}
 
+// The pilot's hands: clicks and values set.
+void input_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/mouse", handler([&session](const httplib::Request& req) {
         const json j = body_of(req);
         const std::string gauge = text_field(j, "gauge");
@@ -245,6 +255,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"name", name}, {"value", b.get(name)}};
         });
     }));
+}
+
+// The clock and the bench: running, stepping, start states, commands and scripts.
+void running_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/run", handler([&session](const httplib::Request& req) {
         const json j = body_of(req);
         if (!j.contains("running") || !j["running"].is_boolean()) throw RequestError{400, "\"running\" must be true or false"};
@@ -268,14 +282,25 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
         });
     }));
     svr.Post("/api/start", handler([&session](const httplib::Request& req) {
-        const std::string state = text_field(body_of(req), "state");
-        if (state != "ready" && state != "cold-and-dark") throw RequestError{400, "start ready or cold-and-dark"};
-        return session.call([&session, state](Bench& b) {
+        const json j = body_of(req);
+        const std::string state = text_field(j, "state");
+        if (state != "ready" && state != "cold-and-dark" && state != "cruise")
+            throw RequestError{400, "start ready, cold-and-dark or cruise"};
+        // The cruise's altitude and speed, each optional, within what the bench aircraft flies.
+        const double altitude = j.contains("altitude_ft") ? number_field(j, "altitude_ft", Bench::kCruiseAltitudeLowest,
+                                                                          Bench::kCruiseAltitudeHighest)
+                                                          : Bench::kCruiseAltitudeFeet;
+        const double speed = j.contains("speed_kt")
+                                 ? number_field(j, "speed_kt", Bench::kCruiseSpeedLowest, Bench::kCruiseSpeedHighest)
+                                 : Bench::kCruiseSpeedKnots;
+        if (state != "cruise" && (j.contains("altitude_ft") || j.contains("speed_kt")))
+            throw RequestError{400, "an altitude and a speed are for the cruise only"};
+        return session.call([&session, state, altitude, speed](Bench& b) {
             // From a fresh load, as a script's start is; the logs begin with it.
             b.mark();
             b.load();
             session.layout_changed();
-            std::string out = b.start(state);
+            std::string out = state == "cruise" ? b.start_cruise(altitude, speed) : b.start(state);
             session.run_frames(b, 0);
             return json{{"output", out}, {"time", b.sim_seconds()}};
         });
@@ -300,6 +325,10 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"status", status}, {"output", out.str()}, {"errors", err.str()}};
         });
     }));
+}
+
+// Flights saved and loaded, windows, the timeline's variables, the logs' mark.
+void flight_routes(httplib::Server& svr, Session& session) {
     svr.Post("/api/save", handler([&session](const httplib::Request& req) {
         const std::string name = text_field(body_of(req), "name");
         return session.call([name](Bench& b) { return json{{"output", b.exec("save " + script_quote(name))}}; });
@@ -340,6 +369,15 @@ void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, co
             return json{{"marked", b.sim_seconds()}};
         });
     }));
+}
+
+void routes(httplib::Server& svr, Session& session, const ServeOptions& opts, const std::string& root, int& port) {
+    guard_routes(svr, port);
+    page_routes(svr, session);
+    reading_routes(svr, session, opts, root);
+    input_routes(svr, session);
+    running_routes(svr, session);
+    flight_routes(svr, session);
 }
 
 }  // namespace

@@ -192,12 +192,23 @@ def main():
             assert wb.call("/api/layout")["layout"]["loaded"] is True
         case("a flight is saved and loaded; after an unload the panels say so", save_and_load)
 
+        def cruise():
+            out = wb.call("/api/start", {"state": "cruise", "altitude_ft": 12000, "speed_kt": 250})["output"]
+            assert "cruise" in out, out
+            alt = wb.call("/api/command", {"line": 'get "A:PLANE ALTITUDE, feet"'})["output"]
+            assert alt.strip().endswith("12000"), alt
+            gear = wb.call("/api/command", {"line": 'get "A:GEAR HANDLE POSITION, bool"'})["output"]
+            assert gear.strip().endswith("0"), gear
+        case("a cruise start flies at the altitude asked for, gear up", cruise)
+
         def refusals():
             wb.call("/api/step", b"{not json", expect=400)
             wb.call("/api/step", {"frames": 0}, expect=400)
             wb.call("/api/seconds", {"seconds": -1}, expect=400)
             wb.call("/api/seconds", {"seconds": "10"}, expect=400)
             wb.call("/api/start", {"state": "flying"}, expect=400)
+            wb.call("/api/start", {"state": "cruise", "altitude_ft": 90000}, expect=400)
+            wb.call("/api/start", {"state": "ready", "speed_kt": 250}, expect=400)
             wb.call("/api/window", {"ident": 4242, "action": "open"}, expect=400)
             wb.call("/api/run", {"running": True, "speed": 1000}, expect=400)
             wb.call("/api/recordings/plot?name=..%2F..%2Fsecret", expect=404)

@@ -435,7 +435,14 @@ function wireControls() {
   $('step').onclick = () => act('/api/step', { frames: 1 });
   $('run-seconds').onclick = () => act('/api/seconds', { seconds: Number($('seconds').value) },
                                        (a) => `ran to ${a.time.toFixed(2)} s`);
-  $('start').onclick = () => act('/api/start', { state: $('start-state').value }, () => 'started afresh');
+  $('start-state').onchange = () => { $('cruise-at').hidden = $('start-state').value !== 'cruise'; };
+  $('start').onclick = () => {
+    const state = $('start-state').value;
+    const body = state === 'cruise'
+      ? { state, altitude_ft: Number($('cruise-altitude').value), speed_kt: Number($('cruise-speed').value) }
+      : { state };
+    return act('/api/start', body, () => 'started afresh');
+  };
   $('run-script').onclick = async () => {
     const file = $('script-file').files[0];
     if (!file) { say('choose a script file first'); return; }
