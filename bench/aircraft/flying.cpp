@@ -33,7 +33,6 @@
 //   GROUND 1, altitude 250, vertical speed 0); A:RADIO HEIGHT is the height above it.
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "systems.h"
 
@@ -70,13 +69,20 @@ constexpr double kPitchTimeConstant = 1.0;
 constexpr double kFeetPerSecondPerKnot = 1.68781;
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
+struct EngineNames {
+    const char* combustion;
+    const char* n1;
+};
+constexpr EngineNames kEngines[] = {
+    {"A:GENERAL ENG COMBUSTION:1, bool", "A:TURB ENG CORRECTED N1:1, percent"},
+    {"A:GENERAL ENG COMBUSTION:2, bool", "A:TURB ENG CORRECTED N1:2, percent"},
+};
+
 double thrust(const Context& c) {
     double sum = 0.0;
-    for (int engine = 1; engine <= 2; ++engine) {
-        const std::string n = std::to_string(engine);
-        if (c.get("A:GENERAL ENG COMBUSTION:" + n + ", bool") == 0.0) continue;
-        const double n1 = c.get("A:TURB ENG CORRECTED N1:" + n + ", percent");
-        sum += std::clamp((n1 - kIdleN1) / kN1AboveIdleAtFull, 0.0, 1.0);
+    for (const EngineNames& engine : kEngines) {
+        if (c.get(engine.combustion) == 0.0) continue;
+        sum += std::clamp((c.get(engine.n1) - kIdleN1) / kN1AboveIdleAtFull, 0.0, 1.0);
     }
     return sum / 2.0;
 }
