@@ -100,20 +100,33 @@ inline void check_elements(const bench::Bench& b, const std::string& gauge, cons
     }
 }
 
-inline void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<MouseRow>& rows) {
+// The records of one mouse group and one click area, as each record begins.
+inline std::string group_json(int x, int y, int w, int h) { return rect_json(1, x, y, w, h, -1, 0) + "null"; }
+inline std::string tooltip_json(const std::string& text) { return rect_json(4, 0, 0, 0, 0, -1, 0) + "\"" + text + "\""; }
+inline std::string end_json() { return rect_json(3, 0, 0, 0, 0, -1, 0) + "null"; }
+inline std::string area_json(const Area& a) { return rect_json(2, a.x, a.y, a.w, a.h, a.cursor, a.mask) + "null"; }
+
+// The gauge's mouse records, inside the outermost parent, each beginning as wanted.
+inline void expect_mouse_records(const bench::Bench& b, const std::string& gauge, const std::vector<std::string>& inner) {
     const auto found = records(description(b, gauge), "mouse");
     std::vector<std::string> wanted;
-    wanted.push_back(rect_json(1, 0, 0, 0, 0, -1, 0) + "null");
-    for (const MouseRow& row : rows) {
-        wanted.push_back(rect_json(1, row.x, row.y, row.w, row.h, -1, 0) + "null");
-        wanted.push_back(rect_json(4, 0, 0, 0, 0, -1, 0) + "\"" + row.tooltip + "\"");
-        wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
-        for (const Area& a : row.clicks) wanted.push_back(rect_json(2, a.x, a.y, a.w, a.h, a.cursor, a.mask) + "null");
-    }
-    wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
+    wanted.push_back(group_json(0, 0, 0, 0));
+    wanted.insert(wanted.end(), inner.begin(), inner.end());
+    wanted.push_back(end_json());
     ASSERT_EQ(found.size(), wanted.size()) << gauge;
     for (std::size_t i = 0; i < wanted.size(); ++i)
         EXPECT_EQ(found[i].rfind(wanted[i], 0), 0u) << gauge << " mouse record " << i << ": " << found[i];
+}
+
+inline void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<MouseRow>& rows) {
+    std::vector<std::string> inner;
+    for (const MouseRow& row : rows) {
+        inner.push_back(group_json(row.x, row.y, row.w, row.h));
+        inner.push_back(tooltip_json(row.tooltip));
+        inner.push_back(end_json());
+        for (const Area& a : row.clicks) inner.push_back(area_json(a));
+    }
+    expect_mouse_records(b, gauge, inner);
 }
 
 }  // namespace tables

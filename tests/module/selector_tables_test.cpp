@@ -16,7 +16,11 @@ using tables::check_elements;
 using tables::description;
 using tables::ElementRow;
 using tables::records;
-using tables::rect_json;
+using tables::area_json;
+using tables::end_json;
+using tables::expect_mouse_records;
+using tables::group_json;
+using tables::tooltip_json;
 
 struct TooltipRow {
     const char* tooltip;
@@ -82,19 +86,14 @@ const std::vector<Area> ARROW_CLICKS = {{0, 0, 31, 38, HAND, CLICK}};
 // The tooltip groups first, then the click areas, all inside the outermost parent.
 void check_mouse(const bench::Bench& b, const std::string& gauge, const std::vector<TooltipRow>& tips,
                  const std::vector<Area>& clicks) {
-    const auto found = records(description(b, gauge), "mouse");
-    std::vector<std::string> wanted;
-    wanted.push_back(rect_json(1, 0, 0, 0, 0, -1, 0) + "null");
+    std::vector<std::string> inner;
     for (const TooltipRow& t : tips) {
-        wanted.push_back(rect_json(1, t.x, t.y, t.w, t.h, -1, 0) + "null");
-        wanted.push_back(rect_json(4, 0, 0, 0, 0, -1, 0) + "\"" + t.tooltip + "\"");
-        wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
+        inner.push_back(group_json(t.x, t.y, t.w, t.h));
+        inner.push_back(tooltip_json(t.tooltip));
+        inner.push_back(end_json());
     }
-    for (const Area& a : clicks) wanted.push_back(rect_json(2, a.x, a.y, a.w, a.h, a.cursor, a.mask) + "null");
-    wanted.push_back(rect_json(3, 0, 0, 0, 0, -1, 0) + "null");
-    ASSERT_EQ(found.size(), wanted.size()) << gauge;
-    for (std::size_t i = 0; i < wanted.size(); ++i)
-        EXPECT_EQ(found[i].rfind(wanted[i], 0), 0u) << gauge << " mouse record " << i << ": " << found[i];
+    for (const Area& a : clicks) inner.push_back(area_json(a));
+    expect_mouse_records(b, gauge, inner);
 }
 
 }  // namespace
